@@ -1,0 +1,33 @@
+# The two set-up commands: `make run` and `make test`. Both install what is
+# missing first (Debian 12, as root or through sudo).
+BUILD      ?= build
+TEST_BUILD ?= build-test
+JOBS       ?= $(shell nproc)
+CMAKE_GEN  := -G Ninja
+
+.PHONY: run test build deps screenshot bench fuzz monkey soak clean
+
+run: build
+	cd $(BUILD) && ./tornel
+
+test: deps
+	cmake -S . -B $(TEST_BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Debug -DTORNEL_SANITIZE=ON -DTORNEL_BENCH=OFF
+	cmake --build $(TEST_BUILD) -j $(JOBS)
+	cd $(TEST_BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+build: deps
+	cmake -S . -B $(BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake --build $(BUILD) -j $(JOBS)
+
+deps:
+	@scripts/install-deps.sh
+
+# The README's screenshot, rendered by the program itself, headless.
+screenshot: build
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ./tornel-screenshot ../docs/screenshot.png
+
+bench: build
+	cd $(BUILD) && for b in bench/bench_*; do ./$$b; done
+
+clean:
+	rm -rf $(BUILD) $(TEST_BUILD)

@@ -1,0 +1,35 @@
+// The CD transport: the only code that talks to the "cdaudio" device, and the
+// release actions of the deck's transport, refresh and track buttons.
+#pragma once
+
+#include "platform/win.h"
+
+// Leading-decimal rule for device replies: blanks, optional sign, digits; none reads 0.
+int ReplyNumber(const char* reply);
+
+void CdInit();
+void CdStop();
+void CdCueTrack(int track);
+void CdPlayTrack(int track);
+void CdPlayFromMs(int positionMs);
+void CdResume();
+int CdCurrentTrack();
+int CdPositionMs();
+int CdTrackLengthMs(int track);
+void CdStartPositionTimer(win::HWND hwnd);
+// 5 back 10 s, 6 forward 10 s, 7 previous track, 8 next track.
+void CdTransport(int code);
+
+void CdStopButton(win::HWND hwnd);
+void CdPlayButton(win::HWND hwnd);
+void CdPauseButton(win::HWND hwnd);
+void CdRefreshButton(win::HWND hwnd);
+// index 0..19 = track number - 1; normal play cues/plays, program play appends.
+void TrackButton(win::HWND hwnd, int index);
+
+// Starts window timer `id`; on failure shows "Timer not exists." and goes on.
+void StartTimerOrReport(win::HWND hwnd, win::UINT_PTR id, win::UINT periodMs);
+
+constexpr int kTimerPosition = 1;  // 100 ms while the deck plays
+constexpr int kTimerAbRepeat = 2;  // 10 ms while an A-B loop runs
+constexpr int kTimerTrayWait = 3;  // 1000 ms for the seven seconds after the tray button

@@ -1,0 +1,12 @@
+// Set files (".tnl"): the pads, the program list, the loop counts and the rate.
+#pragma once
+
+#include "platform/win.h"
+
+// Writes the setup to path. Returns 1 when the file was written whole.
+int SetFileWrite(const char* path);
+void SetFileSaveAs(win::HWND hwnd);
+void SetFileOpen(win::HWND hwnd);
+// Reads a set file's lines into the console (the reader of SetFileOpen,
+// without dialog, channel stop or reopen).
+void SetFileRead(const char* path);

@@ -1,0 +1,87 @@
+/* The mixer engine: loads samples and mixes them on numbered channels at one
+ * output rate. A C API of ten operations, in a shared library of its own.
+ *
+ * Threads. Every function here is called from one control thread (the
+ * console's GUI thread). The engine runs one audio callback thread of its own
+ * (PortAudio's, or the null output's clock thread).
+ *
+ * What the audio callback never does:
+ *   - lock a mutex or wait on anything;
+ *   - allocate or free memory;
+ *   - log, print or touch a file;
+ *   - call back into the control thread.
+ * Requests reach it through a fixed-size single-producer queue and take
+ * effect at its next block; what it reports back travels in atomics.
+ * Freeing a sample waits (on the control thread) until the callback has
+ * acknowledged that it no longer reads the sample.
+ *
+ * Speed: at output rate R every sample plays at R/22050 of its natural speed,
+ * pitch moving with it, whatever the file's own rate. */
+#ifndef TORNEL_ENGINE_H
+#define TORNEL_ENGINE_H
+
+#include <stddef.h>
+#include <stdint.h>
+
+#ifdef __cplusplus
+extern "C" {
+#endif
+
+#if defined(_WIN32)
+#define ENGINE_API __declspec(dllexport)
+#else
+#define ENGINE_API __attribute__((visibility("default")))
+#endif
+
+typedef uint32_t EngineHandle; /* engine or sample handle; 0 = none */
+
+#pragma pack(push, 2)
+typedef struct EngineInfo {
+    uint16_t size; /* 20 */
+    uint8_t reserved[18];
+} EngineInfo;
+
+typedef struct EngineConfig {
+    uint16_t size;     /* 10 */
+    uint32_t version;  /* 1 */
+    uint16_t channels; /* 1 */
+    uint16_t unused;   /* not set by the caller, ignored */
+} EngineConfig;
+
+typedef struct PlayRequest {
+    uint16_t size;       /* 24 */
+    uint32_t engine;     /* engine handle */
+    uint32_t channel;    /* 1..8 */
+    uint32_t sample;     /* sample handle */
+    uint32_t start;      /* 0 */
+    uint32_t mode;       /* 5 */
+    uint16_t loops;      /* extra repetitions: the sample sounds loops + 1 times */
+} PlayRequest;
+#pragma pack(pop)
+
+/* Nonzero when no engine can run here. */
+ENGINE_API uint16_t EngineCheck(EngineInfo* info);
+/* Opens the engine at `rate` output samples per second; 0 = failure. */
+ENGINE_API EngineHandle EngineOpen(EngineConfig* config, int32_t rate);
+ENGINE_API uint32_t EngineActivate(EngineHandle engine, uint32_t on);
+/* Decodes the whole file at once (WAV, FLAC, Ogg, MP3 ...); 0 = failure. */
+ENGINE_API EngineHandle EngineLoadSample(EngineHandle engine, const char* path, uint32_t reserved1,
+                                         uint32_t reserved2);
+/* 0 = success; afterwards channels 1..count-1 accept plays. */
+ENGINE_API uint32_t EngineOpenChannels(EngineHandle engine, uint32_t count, uint32_t mode);
+ENGINE_API uint32_t EnginePlay(const PlayRequest* request);
+ENGINE_API uint32_t EngineFlushChannel(EngineHandle engine, uint32_t channel, uint32_t mode);
+/* channel 0 with flag 1 stops every channel; a channel with flag 0 that one. */
+ENGINE_API uint32_t EngineCloseChannel(EngineHandle engine, uint32_t channel, uint32_t flag);
+ENGINE_API uint32_t EngineFreeSample(EngineHandle engine, EngineHandle sample);
+ENGINE_API uint32_t EngineClose(EngineHandle engine);
+
+/* The wave output level (waveOutSetVolume device 0): left channel in the low
+ * 16 bits, right in the high. Kept across opens; scales the mix. */
+ENGINE_API void EngineSetOutputLevel(uint32_t level);
+
+#ifdef __cplusplus
+}
+#endif
+
+#endif

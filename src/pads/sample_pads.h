@@ -1,0 +1,17 @@
+// The seven sample pads and the engine's lifetime.
+#pragma once
+
+#include "engine/engine.h"
+#include "platform/win.h"
+
+EngineHandle MixerOpen(int rate);
+void MixerClose();
+void MixerReopen(win::HWND hwnd);
+void PadLoad(int p);
+void PadChooseFile(win::HWND hwnd, int p);
+void PadToggleLoop(win::HWND hwnd, int p);
+void PadLoopButton(win::HWND hwnd, int p, int down);
+void PadLoadButton(win::HWND hwnd, int p);
+// The sample deck's start-up inside Korvex_OnCreate: engine open at 22050,
+// loop counts 7, pads empty with loops off, output switched on.
+void SampleDeckStart();

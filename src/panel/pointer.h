@@ -1,0 +1,11 @@
+// Pointer input: press arms a control, moves cancel or drag it, release acts.
+#pragma once
+
+#include "platform/win.h"
+
+void Korvex_OnLButtonDown(win::HWND hwnd, win::BOOL doubleClick, int x, int y, win::UINT keyFlags);
+void Korvex_OnLButtonUp(win::HWND hwnd, int x, int y, win::UINT keyFlags);
+void Korvex_OnMouseMove(win::HWND hwnd, int x, int y, win::UINT keyFlags);
+void Korvex_OnRButtonDown(win::HWND hwnd, win::BOOL doubleClick, int x, int y, win::UINT keyFlags);
+// Hit test: down = 1 arms the control under (x, y), down = 0 runs its action.
+void PanelClick(win::HWND hwnd, int x, int y, int down);

@@ -1,0 +1,117 @@
+// The headless host: the platform layer for tests. It records every platform
+// call, draws into the offscreen 640x480 surface, runs on a virtual tick
+// clock, answers modal UI from a script, and can inject faults.
+//
+// Typical use:
+//   headless::Session s;               // installs the host, fresh core state
+//   s.StartConsole();                  // WinMain's class + window creation
+//   s.Click(86, 42);                   // press and release, then pump
+//   s.Advance(100);                    // virtual time: due timers fire
+//   EXPECT_EQ(s.Pixel(40, 100), 0x000000u);
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "platform/dialog_state.h"
+#include "platform/host.h"
+#include "platform/win.h"
+
+namespace headless {
+
+using win::DWORD;
+using win::HWND;
+using win::UINT;
+
+// One test's host. Constructing it installs a fresh headless host and resets
+// the core (windows, timers, GDI counts, aux devices, sinks); destroying it
+// uninstalls. Only one may exist at a time.
+class Session {
+public:
+    Session();
+    ~Session();
+    Session(const Session&) = delete;
+    Session& operator=(const Session&) = delete;
+
+    // --- Start-up ---------------------------------------------------------
+    // Runs the shell's class registration and window creation (RegisterMainClass,
+    // CreateMainWindow) with a null previous instance and SW_SHOWNORMAL, then
+    // pumps. Returns the main window, null if creation failed.
+    HWND StartConsole();
+    // Runs WinMain to its end: the messages queued so far and those the
+    // script adds are dispatched; when the queue runs dry without a quit, the
+    // host closes the window (WM_CLOSE). Returns WinMain's result.
+    int RunWinMainToEnd();
+
+    // --- Input (each posts the message(s) and then pumps until idle) -------
+    void MouseDown(int x, int y);
+    void MouseUp(int x, int y);
+    void MouseMove(int x, int y);
+    void Click(int x, int y);  // down then up at the same point
+    void RightDown(int x, int y);
+    // repeat=true sends an auto-repeat key-down (bit 30 set).
+    void KeyDown(UINT vk, bool repeat = false);
+    void KeyUp(UINT vk);
+    void Command(int id);  // a menu command (WM_COMMAND)
+    void Close();          // the close box (WM_CLOSE)
+
+    // --- Time and message loop -----------------------------------------------
+    DWORD Now() const;
+    // Advances the virtual clock by ms in steps, delivering every timer tick
+    // and paint that falls due on the way, in order.
+    void Advance(DWORD ms);
+    // Dispatches queued messages and pending paints until none is left;
+    // no virtual time passes.
+    void Pump();
+    bool QuitPosted() const;
+    int ExitCode() const;
+
+    // --- The screen -------------------------------------------------------------
+    // 0x00RRGGBB of the window surface pixel (x, y) in client coordinates.
+    std::uint32_t Pixel(int x, int y) const;
+    const win::Surface& Screen() const;
+    bool SavePng(const std::string& path) const;
+    std::string WindowTitle() const;
+    bool MenuChecked(UINT id) const;
+
+    // --- The call log -------------------------------------------------------------
+    // Every platform call as text, e.g. "SetTimer(1,100)",
+    // "mciSendStringA(status cdaudio position)", "InvalidateRect(32,90,409,240)".
+    const std::vector<std::string>& Calls() const;
+    void ClearCalls();
+    // Only the calls whose text starts with `prefix`.
+    std::vector<std::string> CallsStartingWith(const std::string& prefix) const;
+
+    // --- Scripted modal answers (consumed in order; unscripted: cancel / first button) ---
+    void AnswerMessageBox(int buttonId);
+    // Next file dialog returns this full path; an empty string cancels.
+    void AnswerFileDialog(const std::string& path);
+    // Next modal dialog runs this script. The script reads and sets item
+    // texts and presses buttons (dialog.Command(id)); if it returns without
+    // the dialog having ended, the host presses Cancel (IDCANCEL) once more
+    // and then ends it.
+    void AnswerDialog(std::function<void(win::DialogState&)> script);
+    // The message boxes shown so far: "caption|text|type".
+    const std::vector<std::string>& MessageBoxes() const;
+    // Documents handed to the shell.
+    const std::vector<std::string>& OpenedDocuments() const;
+
+    // --- Fault injection ----------------------------------------------------------
+    void RefuseTimers(bool refuse);
+    // Every file write after `bytes` more bytes fails as on a full disk
+    // (negative: no limit).
+    void LimitDiskSpace(long bytes);
+    // The language name VerLanguageNameA gives (default: the English name).
+    void SetLanguageName(const std::string& bytes);
+};
+
+// Live GDI objects and device contexts, for leak checks: after a paint and
+// after each primitive the counts are back where they were.
+struct GdiCounts {
+    int pens, brushes, fonts, bitmaps, memoryDCs, windowDCs;
+    bool operator==(const GdiCounts&) const = default;
+};
+GdiCounts LiveGdiObjects();
+
+}  // namespace headless

@@ -1,0 +1,77 @@
+// What a host must provide beneath the platform layer. The core (message
+// queue, timers, update region, software GDI, menus' state, dialog items) is
+// the same for every host; a host supplies the clock, the wait for input, the
+// presentation of the window's pixels and the modal user interface.
+//
+// Two hosts exist: the Qt host (src/platform/qt) for the real program and the
+// headless host (src/platform/headless) for tests. Exactly one is installed
+// at a time, before the first window is created.
+#pragma once
+
+#include <string>
+
+#include "platform/win.h"
+
+namespace win {
+
+
+// The window's pixels: 640x480, 0x00RRGGBB per pixel (QImage::Format_RGB32).
+// The paint and the immediate primitives both draw here.
+struct Surface {
+    static constexpr int kWidth = 640;
+    static constexpr int kHeight = 480;
+    std::uint32_t pixels[kWidth * kHeight];
+};
+
+// The modal dialog as the core sees it: the template's controls with their
+// current texts. A host shows it (Qt) or runs a script against it (headless),
+// and reports button presses by calling Command().
+struct DialogState;
+
+class Host {
+public:
+    virtual ~Host() = default;
+
+    // Milliseconds since an arbitrary start, wrapping at 2^32.
+    virtual DWORD TickCount() = 0;
+
+    // Waits until input may have arrived (the host posts it with
+    // PostHostMessage) or the tick count reaches `deadline`. A host without
+    // more input to give (a headless script that ran out) returns false.
+    virtual bool WaitForInput(DWORD deadline) = 0;
+
+    // Window lifecycle and presentation.
+    virtual void WindowCreated(HWND hwnd, const char* title) = 0;
+    virtual void WindowShown(HWND hwnd) = 0;
+    virtual void WindowTitleChanged(HWND hwnd, const char* title) = 0;
+    virtual void WindowDestroyed(HWND hwnd) = 0;
+    virtual void MenuAttached(HWND hwnd, HMENU menu) = 0;  // menu may be null
+    virtual void MenuCheckChanged(HMENU menu, UINT id, bool checked) = 0;
+    // Pixels inside `dirty` changed on the surface and should reach the screen.
+    virtual void Present(const RECT& dirty) = 0;
+
+    // Modal user interface. Each runs a nested message loop (or a script)
+    // and returns when the user has answered.
+    virtual int MessageBox(HWND owner, const char* text, const char* caption, UINT type) = 0;
+    // Returns false on cancel. On success fills `path` (full path).
+    virtual bool ChooseFile(HWND owner, bool save, const char* filterDescription, const char* filterPattern,
+                            std::string& path) = 0;
+    // Runs the dialog until EndDialog; the core's dialog procedure dispatch
+    // is reached through DialogState.
+    virtual void RunDialog(DialogState& dialog) = 0;
+    virtual bool OpenDocument(const char* path) = 0;
+};
+
+// Installs the host (not owned). Pass nullptr to uninstall.
+void InstallHost(Host* host);
+Host* CurrentHost();
+
+// Host-side entry points into the core.
+// Queues an input message for the window (pointer, key, close, command).
+void PostHostMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+// The window's pixels (read by the host to present them).
+const Surface& WindowSurface(HWND hwnd);
+// The one main window, or null.
+HWND MainWindow();
+
+}  // namespace win
