@@ -4,7 +4,7 @@
 //
 // Typical use:
 //   headless::Session s;               // installs the host, fresh core state
-//   s.StartConsole();                  // WinMain's class + window creation
+//   StartConsole(s);                   // tests/support: class + main window
 //   s.Click(86, 42);                   // press and release, then pump
 //   s.Advance(100);                    // virtual time: due timers fire
 //   EXPECT_EQ(s.Pixel(40, 100), 0x000000u);
@@ -35,14 +35,14 @@ public:
     Session& operator=(const Session&) = delete;
 
     // --- Start-up ---------------------------------------------------------
-    // Runs the shell's class registration and window creation (RegisterMainClass,
-    // CreateMainWindow) with a null previous instance and SW_SHOWNORMAL, then
-    // pumps. Returns the main window, null if creation failed.
-    HWND StartConsole();
-    // Runs WinMain to its end: the messages queued so far and those the
-    // script adds are dispatched; when the queue runs dry without a quit, the
-    // host closes the window (WM_CLOSE). Returns WinMain's result.
-    int RunWinMainToEnd();
+    // (Starting the console itself is in tests/support: the platform does not
+    // know the console.) When set, a GetMessageA that finds nothing to do
+    // closes the main window (WM_CLOSE) instead of waiting, so that a test can
+    // run WinMain to its end.
+    void CloseWhenIdle(bool on);
+    // Called with the milliseconds of every step of Advance, before the
+    // timers of that step fire: lets a test drive virtual device outputs.
+    void OnAdvance(std::function<void(DWORD ms)> listener);
 
     // --- Input (each posts the message(s) and then pumps until idle) -------
     void MouseDown(int x, int y);

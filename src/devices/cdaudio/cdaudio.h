@@ -1,0 +1,59 @@
+// The "cdaudio" command-string device: a disc from a physical drive (libcdio),
+// a disc image (BIN/CUE, cdrdao TOC), a cue sheet over WAV/FLAC files, or a
+// folder of audio files, played digitally at 44.1 kHz stereo through
+// PortAudio, or through a null output when there is no sound card.
+//
+// Threads: SendString and every other member are called from the GUI thread
+// only. Reading and decoding run on a worker thread; the audio callback only
+// takes frames from a lock-free ring and never locks, allocates, logs or
+// touches files.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "platform/devices.h"
+
+namespace cdaudio {
+
+enum class Output {
+    Default,  // PortAudio's default output; the null output when it fails or is lost
+    Null,     // null output clocked in real time
+    Virtual,  // frames are consumed only by AdvanceVirtualOutput (tests)
+};
+
+struct Options {
+    Output output = Output::Default;
+    // The disc a virtual drive holds at start: a folder, a .cue or a .toc.
+    std::string initialDisc;
+    // Asked when "set cdaudio door closed" finds the virtual drive empty:
+    // returns a folder, cue or toc path, or "" to leave the drive empty.
+    std::function<std::string()> askForDisc;
+    // Use a physical drive when the machine has one (false in tests).
+    bool usePhysicalDrive = true;
+};
+
+class Device : public win::CommandStringDevice {
+public:
+    // Answers a command string as a drive does (see the device's README in
+    // the code: grammar, replies, errors). The reply is cut to fit and
+    // always terminated when returnLength > 0.
+    win::MCIERROR SendString(const char* command, char* returnString, win::UINT returnLength) override = 0;
+
+    // Virtual output only: hands `frames` frames to the output (as if heard),
+    // deterministically, then returns.
+    virtual void AdvanceVirtualOutput(std::uint32_t frames) = 0;
+    // Frames handed to the output since the device was created.
+    virtual std::uint64_t FramesPlayed() const = 0;
+    // CD level: left channel in the low 16 bits, right in the high.
+    virtual void SetLevel(std::uint32_t level) = 0;
+};
+
+std::unique_ptr<Device> CreateDevice(const Options& options);
+
+// Where the bundled demo disc lives: the folder "demo-disc" next to the executable.
+std::string DemoDiscPath();
+
+}  // namespace cdaudio
