@@ -8,6 +8,7 @@
 // at a time, before the first window is created.
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include "platform/win.h"
@@ -73,5 +74,8 @@ void PostHostMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
 const Surface& WindowSurface(HWND hwnd);
 // The one main window, or null.
 HWND MainWindow();
+// Runs a nested message loop (as modal UI does) until done() is true:
+// timer ticks and paints of the main window keep being dispatched.
+void RunNestedLoop(const std::function<bool()>& done);
 
 }  // namespace win

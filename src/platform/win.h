@@ -345,8 +345,13 @@ struct OPENFILENAMEA {
     WORD nFileExtension;
     const char* lpstrDefExt;
 };
+// Both fail (FALSE) when the user cancels, and also when the chosen path or
+// title does not fit its buffer: then CommDlgExtendedError() gives
+// FNERR_BUFFERTOOSMALL and the buffers are left as they were.
 BOOL GetOpenFileNameA(OPENFILENAMEA* ofn);
 BOOL GetSaveFileNameA(OPENFILENAMEA* ofn);
+constexpr DWORD FNERR_BUFFERTOOSMALL = 0x3003;
+DWORD CommDlgExtendedError();
 
 HINSTANCE ShellExecuteA(HWND owner, const char* verb, const char* file, const char* parameters,
                         const char* directory, int showCmd);
