@@ -5,7 +5,7 @@ TEST_BUILD ?= build-test
 JOBS       ?= $(shell nproc)
 CMAKE_GEN  := -G Ninja
 
-.PHONY: run test build deps screenshot bench fuzz monkey soak clean
+.PHONY: run test build deps screenshot bench fuzz monkey soak clean bitmaps
 
 run: build
 	cd $(BUILD) && ./tornel
@@ -25,6 +25,12 @@ deps:
 # The README's screenshot, rendered by the program itself, headless.
 screenshot: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ./tornel-screenshot ../docs/screenshot.png
+
+# Redraws the panel bitmaps and the icon into src/resources (committed files).
+bitmaps: deps
+	cmake -S . -B $(BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake --build $(BUILD) --target tornel-bitmaps -j $(JOBS)
+	$(BUILD)/tools/bitmaps/tornel-bitmaps src/resources
 
 bench: build
 	cd $(BUILD) && for b in bench/bench_*; do ./$$b; done

@@ -7,7 +7,10 @@
 // Leading-decimal rule for device replies: blanks, optional sign, digits; none reads 0.
 int ReplyNumber(const char* reply);
 
+// Start-up read of the disc; also turns CD loop on, as the menu shows at start.
 void CdInit();
+// A later read (refresh, end of the tray wait): keeps the user's CD loop setting.
+void CdReadDisc();
 void CdStop();
 void CdCueTrack(int track);
 void CdPlayTrack(int track);

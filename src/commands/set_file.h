@@ -5,6 +5,9 @@
 
 // Writes the setup to path. Returns 1 when the file was written whole.
 int SetFileWrite(const char* path);
+// SetFileWrite, telling the user in a message box when the file could not be
+// written (the file that was there is left as it was).
+int SetFileWriteOrReport(win::HWND hwnd, const char* path);
 void SetFileSaveAs(win::HWND hwnd);
 void SetFileOpen(win::HWND hwnd);
 // Reads a set file's lines into the console (the reader of SetFileOpen,

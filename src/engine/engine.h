@@ -16,7 +16,24 @@
  * acknowledged that it no longer reads the sample.
  *
  * Speed: at output rate R every sample plays at R/22050 of its natural speed,
- * pitch moving with it, whatever the file's own rate. */
+ * pitch moving with it, whatever the file's own rate.
+ *
+ * How: each file is decoded whole at load (on the control thread) and
+ * resampled to one mixing rate, 44100, stored as 16-bit frames. The callback
+ * mixes the channels at that rate, then sends the mix through one streaming
+ * soxr resampler whose ratio makes it play at R/22050 on the device. The
+ * resampler is created and primed at open on the control thread; priming
+ * makes its buffers large enough never to grow again, so soxr_output in the
+ * callback does not allocate. When the ratio is exactly 1 the mix goes to the device directly.
+ *
+ * Output: PortAudio's default output in blocks of 128 frames. Without a sound
+ * card, when it cannot be opened or when it is lost, or with the environment
+ * variable TORNEL_NULL_AUDIO=1, a null output clocked in real time takes its
+ * place silently. engine_output.h adds a manual output for tests.
+ *
+ * Loops: a play with loop count n sounds the sample n + 1 times back to back,
+ * then stops. A play on a sounding channel restarts it with the new sample.
+ * Every operation is harmless with engine 0, sample 0 or a stale handle. */
 #ifndef TORNEL_ENGINE_H
 #define TORNEL_ENGINE_H
 
@@ -63,6 +80,7 @@ typedef struct PlayRequest {
 ENGINE_API uint16_t EngineCheck(EngineInfo* info);
 /* Opens the engine at `rate` output samples per second; 0 = failure. */
 ENGINE_API EngineHandle EngineOpen(EngineConfig* config, int32_t rate);
+/* Starts (on nonzero) or stops the output; plays are heard while it runs. */
 ENGINE_API uint32_t EngineActivate(EngineHandle engine, uint32_t on);
 /* Decodes the whole file at once (WAV, FLAC, Ogg, MP3 ...); 0 = failure. */
 ENGINE_API EngineHandle EngineLoadSample(EngineHandle engine, const char* path, uint32_t reserved1,

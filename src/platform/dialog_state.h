@@ -26,6 +26,9 @@ struct DialogState {
     // The user pressed the button (or Enter / Esc / the close box, which the
     // host turns into the default button's id or IDCANCEL).
     void Command(int id);
+    // Closes the dialog the way the close box does: Cancel, and when the
+    // procedure ignores it, ends it with 0.
+    void Dismiss();
     DialogItem* Item(int id);
 };
 

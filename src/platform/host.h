@@ -12,6 +12,7 @@
 #include <string>
 
 #include "platform/win.h"
+#include "resources/resources.h"
 
 namespace win {
 
@@ -38,7 +39,9 @@ public:
 
     // Waits until input may have arrived (the host posts it with
     // PostHostMessage) or the tick count reaches `deadline`. A host without
-    // more input to give (a headless script that ran out) returns false.
+    // more input to give (a headless script that ran out) returns false;
+    // GetMessageA then ends the loop as if quit with code 0. With no timer
+    // running the deadline lies about 24 days ahead.
     virtual bool WaitForInput(DWORD deadline) = 0;
 
     // Window lifecycle and presentation.
@@ -74,6 +77,8 @@ void PostHostMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
 const Surface& WindowSurface(HWND hwnd);
 // The one main window, or null.
 HWND MainWindow();
+// The icon of the window's class (a BMP file), or null.
+const res::Blob* WindowIcon(HWND hwnd);
 // Runs a nested message loop (as modal UI does) until done() is true:
 // timer ticks and paints of the main window keep being dispatched.
 void RunNestedLoop(const std::function<bool()>& done);

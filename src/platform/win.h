@@ -47,12 +47,32 @@ constexpr BOOL TRUE = 1;
 constexpr BOOL FALSE = 0;
 
 // Opaque handles. GDI objects share a base so that SelectObject and
-// DeleteObject take any of them, as on the real system.
-struct GdiObject;
-struct Pen;
-struct Brush;
-struct Font;
-struct Bitmap;
+// DeleteObject take any of them, as on the real system; what they hold is
+// the platform core's own. Only the platform creates them.
+struct GdiObject {
+    GdiObject(const GdiObject&) = delete;
+    GdiObject& operator=(const GdiObject&) = delete;
+    virtual ~GdiObject() = default;
+
+protected:
+    GdiObject() = default;
+};
+struct Pen : GdiObject {
+protected:
+    Pen() = default;
+};
+struct Brush : GdiObject {
+protected:
+    Brush() = default;
+};
+struct Font : GdiObject {
+protected:
+    Font() = default;
+};
+struct Bitmap : GdiObject {
+protected:
+    Bitmap() = default;
+};
 struct DeviceContext;
 struct Window;
 struct Menu;

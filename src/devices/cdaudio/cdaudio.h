@@ -18,6 +18,9 @@
 
 namespace cdaudio {
 
+// The reply did not fit the caller's buffer; it was cut and terminated.
+constexpr win::MCIERROR MCIERR_PARAM_OVERFLOW = 299;
+
 enum class Output {
     Default,  // PortAudio's default output; the null output when it fails or is lost
     Null,     // null output clocked in real time

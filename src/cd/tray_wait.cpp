@@ -1,0 +1,45 @@
+// The tray button and the seven-second wait after it: "Please wait." blinks
+// once a second, then the disc is read again and the whole panel repainted.
+#include <cstring>
+
+#include "cd/cd_commands.h"
+#include "cd/cd_timers.h"
+#include "cd/cd_transport.h"
+#include "cd/program_list.h"
+#include "cd/timer_ticks.h"
+#include "panel/primitives.h"
+#include "shell/console_state.h"
+
+using namespace win;
+
+namespace {
+
+constexpr DWORD kTrayWaitMs = 7000;
+
+}  // namespace
+
+void CdTrayButton(HWND hwnd) {
+    CdStop();
+    KillTimer(hwnd, kTimerPosition);
+    char present[kReplySize];
+    CdQueryText("status cdaudio media present", present, kReplySize);
+    CdSend(std::strcmp(present, "true") == 0 ? "set cdaudio door open" : "set cdaudio door closed");
+    g_blinkCount = 0;
+    g_trayTick = GetTickCount();
+    StartTimerOrReport(hwnd, kTimerTrayWait, 1000);
+}
+
+void TrayWaitTick(HWND hwnd) {
+    // Elapsed time by unsigned difference, so the wait also ends when the
+    // tick count wraps round during it.
+    if (GetTickCount() - g_trayTick < kTrayWaitMs) {
+        DrawDisplayText(hwnd, "Please wait.", g_blinkCount % 2 == 0 ? kDisplayCyan : kDisplayBlack);
+        ++g_blinkCount;
+        return;
+    }
+    ListClear();
+    AbReset();
+    CdReadDisc();
+    InvalidateArea(hwnd, 0, 0, 640, 480);
+    KillTimer(hwnd, kTimerTrayWait);
+}

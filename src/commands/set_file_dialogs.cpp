@@ -1,0 +1,113 @@
+// Choosing a set file to save to or to load, with the title bar showing it.
+#include <cstdio>
+#include <cstring>
+
+#include "cd/program_list.h"
+#include "commands/set_file.h"
+#include "pads/sample_pads.h"
+#include "panel/primitives.h"
+#include "shell/console_state.h"
+#include "shell/main_window.h"
+
+using namespace win;
+
+namespace {
+
+constexpr int kSaveNameSize = 100;  // the save dialog's name buffer, terminator included
+constexpr int kSetTitleSize = 50;   // the load dialog's file-title buffer
+constexpr char kFilter[] = "TORNEL files\0*.tnl\0";
+constexpr char kExtension[] = ".tnl";
+
+OPENFILENAMEA SetFileDialog(HWND hwnd, char* file, int fileSize, char* title, int titleSize) {
+    OPENFILENAMEA ofn{};
+    ofn.lStructSize = sizeof(ofn);
+    ofn.hwndOwner = hwnd;
+    ofn.lpstrFilter = kFilter;
+    ofn.lpstrFile = file;
+    ofn.nMaxFile = static_cast<DWORD>(fileSize);
+    ofn.lpstrFileTitle = title;
+    ofn.nMaxFileTitle = static_cast<DWORD>(titleSize);
+    ofn.Flags = OFN_FILEMUSTEXIST | OFN_ALLOWMULTISELECT | OFN_HIDEREADONLY;
+    return ofn;
+}
+
+void ShowInTitle(HWND hwnd, const char* name) {
+    char title[64 + kSetPathSize];
+    std::snprintf(title, sizeof title, "%s : %s", kMainClassName, name);
+    SetWindowTextA(hwnd, title);
+}
+
+bool CanOpen(const char* path) {
+    std::FILE* file = std::fopen(path, "rb");
+    if (file == nullptr) return false;
+    std::fclose(file);
+    return true;
+}
+
+void TellTooLong(HWND hwnd, const char* text) {
+    MessageBoxA(hwnd, text, "Tornel for Windows", MB_OK | MB_ICONWARNING);
+}
+
+}  // namespace
+
+void SetFileSaveAs(HWND hwnd) {
+    char name[kSaveNameSize] = "";
+    OPENFILENAMEA ofn = SetFileDialog(hwnd, name, sizeof name, nullptr, 0);
+    if (!GetSaveFileNameA(&ofn)) {
+        if (CommDlgExtendedError() == FNERR_BUFFERTOOSMALL) {
+            TellTooLong(hwnd, "The chosen path is too long for a set file (99 characters at most). Nothing was saved.");
+            return;
+        }
+        ShowInTitle(hwnd, "");
+        return;
+    }
+    if (std::strchr(name, '.') == nullptr) {
+        if (std::strlen(name) + std::strlen(kExtension) >= sizeof name) {
+            TellTooLong(hwnd,
+                        "The chosen path is too long for a set file once \".tnl\" is added "
+                        "(99 characters at most). Nothing was saved.");
+            return;
+        }
+        std::strcat(name, kExtension);
+    }
+
+    bool write = true;
+    if (CanOpen(name)) {
+        char question[kSaveNameSize + 40];
+        std::snprintf(question, sizeof question, "%s is already exists. OverWrite ?", name);
+        write = MessageBoxA(hwnd, question, "Tornel Save", MB_OKCANCEL) == IDOK;
+    }
+    // A failed save keeps the old title: the window must not look saved.
+    if (write && !SetFileWriteOrReport(hwnd, name)) return;
+    ShowInTitle(hwnd, name);
+}
+
+void SetFileOpen(HWND hwnd) {
+    g_setPath[0] = '\0';
+    char fileTitle[kSetTitleSize] = "";
+    OPENFILENAMEA ofn = SetFileDialog(hwnd, g_setPath, kSetPathSize, fileTitle, sizeof fileTitle);
+    if (!GetOpenFileNameA(&ofn)) {
+        if (CommDlgExtendedError() == FNERR_BUFFERTOOSMALL) {
+            TellTooLong(hwnd,
+                        "The chosen set file's path is too long (199 characters at most, 49 for its name). "
+                        "Nothing was loaded.");
+        }
+        return;
+    }
+    ShowInTitle(hwnd, fileTitle);
+
+    // The dialog leaves the current directory alone, so the test uses the
+    // full path.
+    if (!CanOpen(g_setPath)) {
+        char message[kSetTitleSize + 16];
+        std::snprintf(message, sizeof message, "%s not found.", fileTitle);
+        MessageBoxA(hwnd, message, "Tornel for Windows", MB_OK | MB_ICONERROR);
+        return;
+    }
+
+    ListClear();
+    EngineCloseChannel(g_mixer, 0, 1);
+    SetFileRead(g_setPath);
+    MixerReopen(hwnd);
+    InvalidateArea(hwnd, 436, 256, 618, 410);
+}

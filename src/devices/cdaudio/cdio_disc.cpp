@@ -1,0 +1,154 @@
+#include "devices/cdaudio/cdio_disc.h"
+
+#include <cdio/cdio.h>
+#include <cdio/logging.h>
+#include <cdio/paranoia/cdda.h>
+#include <cdio/paranoia/paranoia.h>
+
+#include <algorithm>
+#include <cctype>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+
+namespace cdaudio {
+namespace {
+
+class CdioDisc : public Disc {
+public:
+    CdioDisc(CdIo_t* cdio, std::vector<Track> tracks, std::vector<lsn_t> firstSectors, bool errorCorrected)
+        : Disc(std::move(tracks)), cdio_(cdio), firstSectors_(std::move(firstSectors))
+    {
+        if (!errorCorrected) return;
+        drive_ = cdio_cddap_identify_cdio(cdio_, CDDA_MESSAGE_FORGETIT, nullptr);
+        if (drive_ && cdio_cddap_open(drive_) == 0) paranoia_ = cdio_paranoia_init(drive_);
+        if (paranoia_) cdio_paranoia_modeset(paranoia_, PARANOIA_MODE_FULL ^ PARANOIA_MODE_NEVERSKIP);
+    }
+
+    ~CdioDisc() override
+    {
+        if (paranoia_) cdio_paranoia_free(paranoia_);
+        if (drive_) cdio_cddap_close_no_free_cdio(drive_);
+        cdio_destroy(cdio_);
+    }
+
+    bool Read(std::uint64_t at, std::int16_t* out, std::size_t frames) override
+    {
+        bool ok = true;
+        while (frames > 0) {
+            if (at >= Length()) {
+                std::fill(out, out + frames * 2, std::int16_t{0});
+                return false;
+            }
+            std::size_t t = TrackAt(at);
+            std::uint64_t within = at - tracks_[t].start;
+            lsn_t sector = firstSectors_[t] + static_cast<lsn_t>(within / kFramesPerSector);
+            std::size_t skip = static_cast<std::size_t>(within % kFramesPerSector);
+            std::size_t n = std::min<std::size_t>(frames, kFramesPerSector - skip);
+            ok = LoadSector(sector) && ok;
+            std::memcpy(out, sector_ + skip * 2, n * 2 * sizeof(std::int16_t));
+            at += n;
+            out += n * 2;
+            frames -= n;
+        }
+        return ok;
+    }
+
+private:
+    std::size_t TrackAt(std::uint64_t at) const
+    {
+        auto next = std::upper_bound(tracks_.begin(), tracks_.end(), at,
+                                     [](std::uint64_t frame, const Track& track) { return frame < track.start; });
+        return static_cast<std::size_t>(next - tracks_.begin()) - 1;
+    }
+
+    // Keeps one sector; reads on a drive go through paranoia in sequence.
+    bool LoadSector(lsn_t sector)
+    {
+        if (loaded_ && sector == loadedSector_) return true;
+        loaded_ = false;
+        bool ok = false;
+        if (paranoia_) {
+            if (sector != loadedSector_ + 1) cdio_paranoia_seek(paranoia_, sector, SEEK_SET);
+            const std::int16_t* data = cdio_paranoia_read(paranoia_, nullptr);
+            ok = data != nullptr;
+            if (ok) std::memcpy(sector_, data, sizeof(sector_));
+        } else {
+            ok = cdio_read_audio_sectors(cdio_, sector_, sector, 1) == DRIVER_OP_SUCCESS;
+        }
+        if (!ok) std::memset(sector_, 0, sizeof(sector_));
+        loaded_ = ok;
+        loadedSector_ = sector;
+        return ok;
+    }
+
+    CdIo_t* cdio_;
+    std::vector<lsn_t> firstSectors_;  // per track
+    cdrom_drive_t* drive_ = nullptr;
+    cdrom_paranoia_t* paranoia_ = nullptr;
+    std::int16_t sector_[kFramesPerSector * 2] = {};
+    lsn_t loadedSector_ = -2;
+    bool loaded_ = false;
+};
+
+std::shared_ptr<Disc> FromCdio(CdIo_t* cdio, bool errorCorrected)
+{
+    if (!cdio) return nullptr;
+    track_t first = cdio_get_first_track_num(cdio);
+    track_t count = cdio_get_num_tracks(cdio);
+    std::vector<std::uint64_t> lengths;
+    std::vector<lsn_t> firstSectors;
+    if (first != CDIO_INVALID_TRACK && count != CDIO_INVALID_TRACK) {
+        for (int t = first; t < first + count && lengths.size() < kMaxTracks; ++t) {
+            auto track = static_cast<track_t>(t);
+            if (cdio_get_track_format(cdio, track) != TRACK_FORMAT_AUDIO) continue;
+            lsn_t begin = cdio_get_track_lsn(cdio, track);
+            lsn_t last = cdio_get_track_last_lsn(cdio, track);
+            if (begin == CDIO_INVALID_LSN || last == CDIO_INVALID_LSN || last < begin) continue;
+            lengths.push_back(static_cast<std::uint64_t>(last - begin + 1) * kFramesPerSector);
+            firstSectors.push_back(begin);
+        }
+    }
+    if (lengths.empty()) {
+        cdio_destroy(cdio);
+        return nullptr;
+    }
+    return std::make_shared<CdioDisc>(cdio, TracksFromLengths(lengths), std::move(firstSectors), errorCorrected);
+}
+
+void QuietLibcdio()
+{
+    cdio_loglevel_default = CDIO_LOG_ERROR;
+}
+
+}  // namespace
+
+std::shared_ptr<Disc> OpenImageDisc(const std::string& path)
+{
+    QuietLibcdio();
+    std::string extension = std::filesystem::path(path).extension().string();
+    for (char& c : extension) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    driver_id_t driver = extension == ".toc" ? DRIVER_CDRDAO : DRIVER_BINCUE;
+    return FromCdio(cdio_open(path.c_str(), driver), false);
+}
+
+std::shared_ptr<Disc> OpenDriveDisc(const std::string& device)
+{
+    QuietLibcdio();
+    return FromCdio(cdio_open(device.c_str(), DRIVER_DEVICE), true);
+}
+
+std::string FindPhysicalDrive()
+{
+    QuietLibcdio();
+    char* device = cdio_get_default_device(nullptr);
+    if (!device) return "";
+    std::string path = device;
+    std::free(device);
+    CdIo_t* cdio = cdio_open(path.c_str(), DRIVER_DEVICE);
+    if (!cdio) return "";
+    cdio_destroy(cdio);
+    return path;
+}
+
+}  // namespace cdaudio

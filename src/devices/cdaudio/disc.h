@@ -1,0 +1,57 @@
+// A disc as the player sees it: tracks laid end to end on one timeline of
+// 44.1 kHz stereo frames, and a reader over that timeline.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace cdaudio {
+
+constexpr std::uint32_t kSampleRate = 44100;
+constexpr std::uint32_t kFramesPerSector = 588;  // one CD frame: 1/75 s
+constexpr std::uint32_t kSectorsPerSecond = 75;
+// A disc holds at most 99 tracks.
+constexpr std::size_t kMaxTracks = 99;
+
+struct Track {
+    std::uint64_t start = 0;   // first frame on the disc timeline
+    std::uint64_t length = 0;  // frames
+};
+
+class Disc {
+public:
+    explicit Disc(std::vector<Track> tracks) : tracks_(std::move(tracks)) {}
+    virtual ~Disc() = default;
+
+    const std::vector<Track>& Tracks() const { return tracks_; }
+    std::uint64_t Length() const { return tracks_.empty() ? 0 : tracks_.back().start + tracks_.back().length; }
+
+    // Worker thread only. Fills `frames` interleaved stereo frames from
+    // `at`; on failure the missing part is silence and the result is false.
+    virtual bool Read(std::uint64_t at, std::int16_t* out, std::size_t frames) = 0;
+
+protected:
+    std::vector<Track> tracks_;
+};
+
+// Lays tracks of the given lengths end to end.
+std::vector<Track> TracksFromLengths(const std::vector<std::uint64_t>& lengths);
+
+// Opens a disc held in a folder, a .cue or a .toc file; null when it holds
+// no readable audio.
+std::shared_ptr<Disc> OpenDisc(const std::string& path);
+
+// Per-format readers used by OpenDisc.
+std::shared_ptr<Disc> OpenFolderDisc(const std::string& folder);
+std::shared_ptr<Disc> OpenCueOverFiles(const std::string& cuePath, const std::string& cueText);
+std::shared_ptr<Disc> OpenImageDisc(const std::string& path);
+// True when a cue sheet's FILE lines name raw images (BINARY, MOTOROLA),
+// which libcdio reads, rather than audio files.
+bool CueNamesRawImages(const std::string& cueText);
+// Reads a small text file whole; false when missing or larger than `limit`.
+bool ReadTextFile(const std::string& path, std::size_t limit, std::string& text);
+
+}  // namespace cdaudio

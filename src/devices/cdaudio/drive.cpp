@@ -1,0 +1,43 @@
+#include "devices/cdaudio/drive.h"
+
+#include <cdio/cdio.h>
+
+#include "devices/cdaudio/cdio_disc.h"
+
+namespace cdaudio {
+
+Drive::Drive(const Options& options, std::string device)
+    : device_(std::move(device)), askForDisc_(options.askForDisc)
+{
+    if (!device_.empty()) disc_ = OpenDriveDisc(device_);
+    else if (!options.initialDisc.empty()) disc_ = OpenDisc(options.initialDisc);
+}
+
+void Drive::OpenDoor()
+{
+    disc_.reset();
+    doorOpen_ = true;
+    if (!device_.empty()) cdio_eject_media_drive(device_.c_str());
+}
+
+void Drive::CloseDoor()
+{
+    doorOpen_ = false;
+    if (!device_.empty()) {
+        cdio_close_tray(device_.c_str(), nullptr);
+        Probe();
+        return;
+    }
+    if (disc_ || !askForDisc_) return;
+    std::string path = askForDisc_();
+    if (!path.empty()) disc_ = OpenDisc(path);
+}
+
+void Drive::Probe()
+{
+    if (device_.empty() || disc_) return;
+    disc_ = OpenDriveDisc(device_);
+    if (disc_) doorOpen_ = false;
+}
+
+}  // namespace cdaudio

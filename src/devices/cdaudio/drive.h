@@ -1,0 +1,34 @@
+// The drive that holds the disc: the machine's CD drive, or a virtual drive
+// whose "discs" are folders, cue sheets and TOC files. GUI thread only.
+#pragma once
+
+#include "devices/cdaudio/cdaudio.h"
+#include "devices/cdaudio/disc.h"
+
+namespace cdaudio {
+
+class Drive {
+public:
+    // A physical drive when `device` names one, otherwise a virtual drive
+    // holding options.initialDisc.
+    Drive(const Options& options, std::string device);
+
+    const std::shared_ptr<Disc>& Current() const { return disc_; }
+    bool DoorOpen() const { return doorOpen_; }
+
+    // The disc leaves the drive. The caller must have let go of it first.
+    void OpenDoor();
+    // A physical drive reads the disc it finds; an empty virtual drive asks
+    // for one, and stays empty when none is given or it cannot be read.
+    void CloseDoor();
+    // A physical drive looks for a disc put in since it last looked.
+    void Probe();
+
+private:
+    std::string device_;  // "" for the virtual drive
+    std::function<std::string()> askForDisc_;
+    std::shared_ptr<Disc> disc_;
+    bool doorOpen_ = false;
+};
+
+}  // namespace cdaudio

@@ -1,0 +1,149 @@
+#include "devices/cdaudio/player.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cstdlib>
+#include <cstring>
+
+namespace cdaudio {
+namespace {
+// The worker also looks every so often, since the callback cannot wake it.
+constexpr auto kWorkerPoll = std::chrono::milliseconds(10);
+
+bool NullAudioForced()
+{
+    const char* forced = std::getenv("TORNEL_NULL_AUDIO");
+    return forced && std::strcmp(forced, "1") == 0;
+}
+}  // namespace
+
+Player::Player(Output output) : virtual_(output == Output::Virtual)
+{
+    if (virtual_) {
+        virtualBuffer_.resize(kBlockFrames * 2);
+        return;
+    }
+    worker_ = std::thread([this] { RunWorker(); });
+    if (output == Output::Default && !NullAudioForced()) sink_ = OpenDefaultOutput(renderer_);
+    if (!sink_) sink_ = StartNullOutput(renderer_);
+}
+
+Player::~Player()
+{
+    sink_.reset();
+    if (worker_.joinable()) {
+        {
+            std::lock_guard lock(targetMutex_);
+            quit_ = true;
+        }
+        wakeWorker_.notify_one();
+        worker_.join();
+    }
+}
+
+void Player::CheckOutput()
+{
+    if (sink_ && sink_->Lost()) {
+        sink_.reset();
+        sink_ = StartNullOutput(renderer_);
+    }
+}
+
+bool Player::Request(bool play, std::uint64_t at)
+{
+    std::uint32_t generation = generation_ + 1;
+    if (!renderer_.Requests().Push({generation, play, at})) return false;
+    generation_ = generation;
+    last_ = {generation, play, at};
+    {
+        std::lock_guard lock(targetMutex_);
+        target_.generation = generation;
+        target_.play = play;
+        target_.next = at;
+        wake_ = true;
+    }
+    wakeWorker_.notify_one();
+    // Without an audio thread the request is taken at once.
+    if (virtual_) renderer_.Render(virtualBuffer_.data(), 0);
+    return true;
+}
+
+bool Player::Play(std::uint64_t at) { return Request(true, at); }
+
+bool Player::Hold(std::uint64_t at) { return Request(false, at); }
+
+void Player::SetDisc(std::shared_ptr<Disc> disc)
+{
+    {
+        std::lock_guard lock(targetMutex_);
+        target_.disc = std::move(disc);
+    }
+    Request(false, 0);
+    // Wait out a read of the old disc, so that it is released now.
+    std::lock_guard wait(readMutex_);
+}
+
+PlayedState Player::State() const
+{
+    constexpr std::uint32_t mask = (1u << Renderer::kGenerationBits) - 1;
+    PlayedState played = renderer_.Played();
+    if (played.generation == (generation_ & mask)) return played;
+    return {generation_ & mask, last_.play, last_.at};
+}
+
+// Reads one block for the current request into the ring; false when there
+// is nothing to do (not playing, ring full, end already marked).
+bool Player::FillOne()
+{
+    std::lock_guard reading(readMutex_);
+    Target target;
+    {
+        std::lock_guard lock(targetMutex_);
+        target = target_;
+    }
+    if (!target.play || !target.disc) return false;
+    AudioBlock* block = renderer_.Ring().WriteSlot();
+    if (!block) return false;
+    std::uint64_t length = target.disc->Length();
+    block->generation = target.generation;
+    block->start = std::min(target.next, length);
+    block->endOfDisc = target.next >= length;
+    block->frames = block->endOfDisc ? 0 : static_cast<std::uint32_t>(std::min<std::uint64_t>(kBlockFrames, length - target.next));
+    // A failed read leaves silence: playback goes on, as over a damaged disc.
+    if (block->frames > 0) target.disc->Read(target.next, block->samples, block->frames);
+
+    std::lock_guard lock(targetMutex_);
+    if (target_.generation != target.generation) return true;  // superseded: drop it
+    target_.next += block->frames;
+    target_.play = !block->endOfDisc;
+    renderer_.Ring().Publish();
+    return true;
+}
+
+void Player::RunWorker()
+{
+    while (true) {
+        {
+            std::unique_lock lock(targetMutex_);
+            if (quit_) return;
+        }
+        if (FillOne()) continue;
+        std::unique_lock lock(targetMutex_);
+        wakeWorker_.wait_for(lock, kWorkerPoll, [this] { return quit_ || wake_; });
+        wake_ = false;
+    }
+}
+
+void Player::AdvanceVirtualOutput(std::uint32_t frames)
+{
+    if (!virtual_) return;
+    while (frames > 0) {
+        std::uint32_t n = std::min<std::uint32_t>(frames, kBlockFrames);
+        while (FillOne()) {
+        }
+        renderer_.Render(virtualBuffer_.data(), n);
+        frames -= n;
+    }
+}
+
+}  // namespace cdaudio

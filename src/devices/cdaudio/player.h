@@ -1,0 +1,68 @@
+// Plays a disc: a worker thread reads and decodes into the ring, the output
+// renders from it. Every member is called from the GUI thread.
+//
+// Requests carry a generation number. The worker reads for the newest one;
+// the callback takes a request at its next block and drops frames read for
+// older ones; the position it publishes is what has been heard.
+#pragma once
+
+#include <condition_variable>
+#include <memory>
+#include <mutex>
+#include <thread>
+#include <vector>
+
+#include "devices/cdaudio/cdaudio.h"
+#include "devices/cdaudio/disc.h"
+#include "devices/cdaudio/output.h"
+
+namespace cdaudio {
+
+class Player {
+public:
+    explicit Player(Output output);
+    ~Player();
+
+    // Stops, and holds at the start of `disc` (null: no disc).
+    void SetDisc(std::shared_ptr<Disc> disc);
+    // False when the request cannot be queued (the output has stalled).
+    bool Play(std::uint64_t at);
+    bool Hold(std::uint64_t at);
+    // The position heard and whether it plays, the last request included.
+    PlayedState State() const;
+
+    void AdvanceVirtualOutput(std::uint32_t frames);
+    std::uint64_t FramesOut() const { return renderer_.FramesOut(); }
+    void SetLevel(std::uint32_t level) { renderer_.SetLevel(level); }
+    // Replaces a lost sound card by the null output.
+    void CheckOutput();
+
+private:
+    struct Target {
+        std::uint32_t generation = 0;
+        bool play = false;
+        std::uint64_t next = 0;          // next frame to read
+        std::shared_ptr<Disc> disc;
+    };
+
+    bool Request(bool play, std::uint64_t at);
+    bool FillOne();
+    void RunWorker();
+
+    Renderer renderer_;
+    bool virtual_;
+    std::uint32_t generation_ = 0;      // of the last request
+    PlayerRequest last_;
+    std::vector<std::int16_t> virtualBuffer_;
+
+    std::mutex targetMutex_;            // guards target_, wake_, quit_
+    std::mutex readMutex_;              // held by the reader during a read
+    std::condition_variable wakeWorker_;
+    Target target_;
+    bool wake_ = false;
+    bool quit_ = false;
+    std::thread worker_;
+    std::unique_ptr<AudioSink> sink_;
+};
+
+}  // namespace cdaudio

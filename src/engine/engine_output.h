@@ -1,0 +1,41 @@
+/* Controls of the mixer engine beside its ten operations: a manual output for
+ * tests and benchmarks, and counts of what is alive for leak checks. Control
+ * thread only, like the operations themselves. */
+#ifndef TORNEL_ENGINE_OUTPUT_CONTROL_H
+#define TORNEL_ENGINE_OUTPUT_CONTROL_H
+
+#include "engine/engine.h"
+
+#ifdef __cplusplus
+extern "C" {
+#endif
+
+/* Opens an engine like EngineOpen whose output is driven by the caller through
+ * EngineRender at `deviceRate` frames per second, instead of a sound card or
+ * the real-time clock. 0 = failure. */
+ENGINE_API EngineHandle EngineOpenManual(EngineConfig* config, int32_t rate, int32_t deviceRate);
+
+/* Runs the audio callback of a manual engine for `frames` interleaved stereo
+ * frames into `out`, exactly as the device would. Requests made before the call
+ * take effect at its first block. While the engine is not activated, or for
+ * any other engine, `out` is filled with silence. Returns the frames rendered. */
+ENGINE_API uint32_t EngineRender(EngineHandle engine, float* out, uint32_t frames);
+
+/* The output's frames per second: the device's, the null output's or the
+ * manual one's. 0 for no engine. */
+ENGINE_API int32_t EngineDeviceRate(EngineHandle engine);
+
+typedef struct EngineStats {
+    uint32_t engines;     /* open engines */
+    uint32_t samples;     /* loaded samples not yet freed */
+    uint32_t channels;    /* open channels over all engines */
+    uint64_t sampleBytes; /* memory held by the loaded samples' audio */
+} EngineStats;
+
+ENGINE_API void EngineGetStats(EngineStats* stats);
+
+#ifdef __cplusplus
+}
+#endif
+
+#endif

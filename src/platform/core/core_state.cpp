@@ -1,0 +1,84 @@
+// The core's state record, the host slot and the reset used between tests.
+#include "platform/core/core_state.h"
+
+#include <chrono>
+
+#include "platform/core/core_control.h"
+#include "platform/core/gdi_objects.h"
+
+namespace win {
+namespace core {
+
+namespace {
+
+CoreState* g_state = new CoreState();  // never freed: outlives static destructors
+Host* g_host = nullptr;
+
+// Stands in until a host is installed: real time, no waiting, every modal
+// question cancelled.
+class NullHost final : public Host {
+public:
+    DWORD TickCount() override {
+        auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(
+            std::chrono::steady_clock::now().time_since_epoch());
+        return static_cast<DWORD>(ms.count());
+    }
+    bool WaitForInput(DWORD) override { return false; }
+    void WindowCreated(HWND, const char*) override {}
+    void WindowShown(HWND) override {}
+    void WindowTitleChanged(HWND, const char*) override {}
+    void WindowDestroyed(HWND) override {}
+    void MenuAttached(HWND, HMENU) override {}
+    void MenuCheckChanged(HMENU, UINT, bool) override {}
+    void Present(const RECT&) override {}
+    int MessageBox(HWND, const char*, const char*, UINT type) override {
+        return (type & 0xF) == MB_OK ? IDOK : IDCANCEL;
+    }
+    bool ChooseFile(HWND, bool, const char*, const char*, std::string&) override { return false; }
+    void RunDialog(DialogState& dialog) override { dialog.Dismiss(); }
+    bool OpenDocument(const char*) override { return false; }
+};
+
+}  // namespace
+
+CoreState& State() { return *g_state; }
+
+Host& CurrentHostOrNull() {
+    static NullHost nullHost;
+    return g_host ? *g_host : nullHost;
+}
+
+Window* FindWindow(HWND hwnd) {
+    if (!hwnd) return nullptr;
+    for (auto& w : g_state->windows)
+        if (w.get() == hwnd) return w->alive ? w.get() : nullptr;
+    return nullptr;
+}
+
+void ResetCore() {
+    ResetGdi();
+    *g_state = CoreState();
+    SetDiskBudget(-1);
+    SetLanguageOverride(nullptr);
+    SetTimersRefused(false);
+    ResetMultimedia();
+}
+
+}  // namespace core
+
+void InstallHost(Host* host) { core::g_host = host; }
+Host* CurrentHost() { return core::g_host; }
+
+HWND MainWindow() { return core::FindWindow(core::State().mainWindow); }
+
+const Surface& WindowSurface(HWND hwnd) {
+    static Surface blank{};
+    Window* w = core::FindWindow(hwnd);
+    if (!w) {
+        for (auto& other : core::State().windows)
+            if (other.get() == hwnd) w = other.get();  // a destroyed window keeps its last pixels
+    }
+    return w && w->surface ? *w->surface : blank;
+}
+
+}  // namespace win

@@ -1,0 +1,82 @@
+// The update region and the paint: InvalidateRect adds to a union of
+// rectangles, BeginPaint clips the paint to it and validates, EndPaint
+// presents its bounds.
+#include <cstring>
+
+#include "platform/core/call_log.h"
+#include "platform/core/core_state.h"
+#include "platform/core/gdi_objects.h"
+#include "platform/core/rects.h"
+
+namespace win {
+namespace core {
+
+namespace {
+// Beyond this many pieces the region becomes its bounding box: a paint of a
+// little more than asked is harmless, an unbounded list is not.
+constexpr std::size_t kMaxPieces = 16;
+
+RECT Bounds(const std::vector<RECT>& pieces) {
+    RECT b{0, 0, 0, 0};
+    for (const auto& r : pieces) b = Union(b, r);
+    return b;
+}
+}  // namespace
+
+RECT ClientRect() { return RECT{0, 0, kClientWidth, kClientHeight}; }
+
+bool HasUpdate(const Window& w) { return !w.update.empty(); }
+
+void AddToUpdate(Window& w, const RECT& r) {
+    const RECT piece = Intersect(r, ClientRect());
+    if (IsEmpty(piece)) return;
+    for (const auto& existing : w.update)
+        if (Contains(existing, piece)) return;
+    std::erase_if(w.update, [&](const RECT& existing) { return Contains(piece, existing); });
+    w.update.push_back(piece);
+    if (w.update.size() > kMaxPieces) w.update = {Bounds(w.update)};
+}
+
+HDC NewWindowDC(HWND hwnd);  // gdi_objects.cpp
+void FreeDC(HDC hdc);        // gdi_objects.cpp
+
+}  // namespace core
+
+BOOL InvalidateRect(HWND hwnd, const RECT* rect, BOOL erase) {
+    if (rect)
+        core::LogCall("InvalidateRect", rect->left, rect->top, rect->right, rect->bottom);
+    else
+        core::LogCall("InvalidateRect", "null");
+    Window* w = core::FindWindow(hwnd);
+    if (!w) return FALSE;
+    core::AddToUpdate(*w, rect ? core::Normalized(rect->left, rect->top, rect->right, rect->bottom)
+                               : core::ClientRect());
+    if (erase) w->eraseRequested = true;
+    return TRUE;
+}
+
+HDC BeginPaint(HWND hwnd, PAINTSTRUCT* ps) {
+    core::LogCall("BeginPaint");
+    Window* w = core::FindWindow(hwnd);
+    if (!w || !ps) return nullptr;
+    HDC hdc = core::NewWindowDC(hwnd);
+    hdc->painting = true;
+    hdc->clip = std::move(w->update);
+    w->update.clear();
+    std::memset(ps, 0, sizeof *ps);
+    ps->hdc = hdc;
+    ps->fErase = w->eraseRequested ? TRUE : FALSE;
+    ps->rcPaint = core::Bounds(hdc->clip);
+    w->eraseRequested = false;
+    return hdc;
+}
+
+BOOL EndPaint(HWND hwnd, const PAINTSTRUCT* ps) {
+    core::LogCall("EndPaint");
+    if (!ps || !core::IsLiveDC(ps->hdc) || !ps->hdc->painting) return FALSE;
+    if (core::FindWindow(hwnd) && !core::IsEmpty(ps->rcPaint)) core::CurrentHostOrNull().Present(ps->rcPaint);
+    core::FreeDC(ps->hdc);
+    return TRUE;
+}
+
+}  // namespace win

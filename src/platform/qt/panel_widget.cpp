@@ -1,0 +1,129 @@
+#include "platform/qt/panel_widget.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+#include <cmath>
+
+#include "platform/host.h"
+#include "platform/qt/key_map.h"
+
+namespace qthost {
+
+namespace {
+
+// Key-state flags of pointer messages (wParam).
+constexpr win::WPARAM MK_LBUTTON = 0x01;
+constexpr win::WPARAM MK_RBUTTON = 0x02;
+constexpr win::WPARAM MK_SHIFT = 0x04;
+constexpr win::WPARAM MK_CONTROL = 0x08;
+constexpr win::WPARAM MK_MBUTTON = 0x10;
+
+win::WPARAM PointerFlags(const QMouseEvent& event) {
+    win::WPARAM flags = 0;
+    if (event.buttons() & Qt::LeftButton) flags |= MK_LBUTTON;
+    if (event.buttons() & Qt::RightButton) flags |= MK_RBUTTON;
+    if (event.buttons() & Qt::MiddleButton) flags |= MK_MBUTTON;
+    if (event.modifiers() & Qt::ShiftModifier) flags |= MK_SHIFT;
+    if (event.modifiers() & Qt::ControlModifier) flags |= MK_CONTROL;
+    return flags;
+}
+
+}  // namespace
+
+PanelWidget::PanelWidget(win::HWND hwnd, QWidget* parent) : QWidget(parent), hwnd_(hwnd) {
+    setObjectName("panel");
+    setFixedSize(win::kClientWidth, win::kClientHeight);
+    setMouseTracking(true);
+    setFocusPolicy(Qt::StrongFocus);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+qreal PanelWidget::Scale() const {
+    const qreal ratio = devicePixelRatioF();
+    return std::max(1.0, std::floor(ratio)) / ratio;
+}
+
+void PanelWidget::Present(const win::RECT& dirty) {
+    const qreal s = Scale();
+    const QRectF r(dirty.left * s, dirty.top * s, (dirty.right - dirty.left) * s, (dirty.bottom - dirty.top) * s);
+    update(r.toAlignedRect());
+}
+
+void PanelWidget::paintEvent(QPaintEvent* event) {
+    const win::Surface& surface = win::WindowSurface(hwnd_);
+    const QImage image(reinterpret_cast<const uchar*>(surface.pixels), win::Surface::kWidth, win::Surface::kHeight,
+                       win::Surface::kWidth * 4, QImage::Format_RGB32);
+    QPainter painter(this);
+    const qreal s = Scale();
+    if (s != 1.0) painter.fillRect(event->rect(), Qt::black);  // beyond the whole-number scaled image
+    painter.scale(s, s);
+    // The surface pixels under the dirty rectangle, each drawn as whole
+    // device pixels (no smoothing: pixels stay crisp).
+    const QRect source = QRectF(QPointF(event->rect().topLeft()) / s, QSizeF(event->rect().size()) / s)
+                             .toAlignedRect()
+                             .intersected(QRect(0, 0, win::kClientWidth, win::kClientHeight));
+    painter.drawImage(source, image, source);
+}
+
+void PanelWidget::PostPointer(win::UINT msg, const QMouseEvent& event) {
+    // No capture: outside the client area the window hears nothing.
+    const QPointF at = event.position();
+    if (!rect().contains(QPoint(static_cast<int>(std::floor(at.x())), static_cast<int>(std::floor(at.y()))))) return;
+    const qreal s = Scale();
+    const int x = static_cast<int>(std::floor(at.x() / s));
+    const int y = static_cast<int>(std::floor(at.y() / s));
+    win::PostHostMessage(hwnd_, msg, PointerFlags(event), win::MAKELPARAM(x, y));
+}
+
+void PanelWidget::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) PostPointer(win::WM_LBUTTONDOWN, *event);
+    if (event->button() == Qt::RightButton) PostPointer(win::WM_RBUTTONDOWN, *event);
+}
+
+// The window class asks for no double clicks: the second press is a press.
+void PanelWidget::mouseDoubleClickEvent(QMouseEvent* event) { mousePressEvent(event); }
+
+void PanelWidget::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) PostPointer(win::WM_LBUTTONUP, *event);
+    if (event->button() == Qt::RightButton) PostPointer(win::WM_RBUTTONUP, *event);
+}
+
+void PanelWidget::mouseMoveEvent(QMouseEvent* event) { PostPointer(win::WM_MOUSEMOVE, *event); }
+
+void PanelWidget::keyPressEvent(QKeyEvent* event) {
+    const win::UINT vk = VirtualKey(*event);
+    if (vk == 0) {
+        event->ignore();
+        return;
+    }
+    const bool wasDown = event->isAutoRepeat() || held_.count(vk) > 0;
+    held_.insert(vk);
+    const bool system = IsSystemKey(*event);
+    win::PostHostMessage(hwnd_, system ? win::WM_SYSKEYDOWN : win::WM_KEYDOWN, vk, KeyLParam(wasDown, false, system));
+}
+
+void PanelWidget::keyReleaseEvent(QKeyEvent* event) {
+    const win::UINT vk = VirtualKey(*event);
+    if (vk == 0) {
+        event->ignore();
+        return;
+    }
+    // While a key repeats, X11 sends release+press pairs: the key stays down.
+    if (event->isAutoRepeat()) return;
+    held_.erase(vk);
+    const bool system = IsSystemKey(*event);
+    win::PostHostMessage(hwnd_, system ? win::WM_SYSKEYUP : win::WM_KEYUP, vk, KeyLParam(true, true, system));
+}
+
+// Releases while another widget has the keyboard never reach the panel, so
+// a key still marked down would turn its next press into a repeat.
+void PanelWidget::focusOutEvent(QFocusEvent* event) {
+    held_.clear();
+    QWidget::focusOutEvent(event);
+}
+
+bool PanelWidget::focusNextPrevChild(bool) { return false; }
+
+}  // namespace qthost

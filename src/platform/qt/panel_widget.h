@@ -1,0 +1,40 @@
+// The window's client area: shows the core's surface and turns pointer and
+// key events into the window's messages.
+#pragma once
+
+#include <QWidget>
+#include <set>
+
+#include "platform/win.h"
+
+namespace qthost {
+
+class PanelWidget : public QWidget {
+public:
+    PanelWidget(win::HWND hwnd, QWidget* parent);
+
+    // Surface pixels inside `dirty` changed.
+    void Present(const win::RECT& dirty);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    // Tab is a key like any other here, not a focus move.
+    bool focusNextPrevChild(bool next) override;
+
+private:
+    // Surface pixels per logical pixel: whole device pixels per surface pixel.
+    qreal Scale() const;
+    void PostPointer(win::UINT msg, const QMouseEvent& event);
+
+    win::HWND hwnd_;
+    std::set<win::UINT> held_;  // keys down as far as the window knows
+};
+
+}  // namespace qthost

@@ -1,0 +1,147 @@
+#include "platform/qt/qt_host.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QFile>
+#include <QTimer>
+#include <QUrl>
+#include <chrono>
+#include <map>
+#include <memory>
+
+#include "platform/host.h"
+#include "platform/qt/host_window.h"
+#include "platform/qt/modal_boxes.h"
+#include "platform/qt/panel_widget.h"
+#include "platform/qt/template_dialog.h"
+
+namespace qthost {
+
+namespace {
+
+class QtHost final : public win::Host {
+public:
+    QtHost() { wake_.setSingleShot(true); }
+
+    win::DWORD TickCount() override {
+        const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(
+            std::chrono::steady_clock::now().time_since_epoch());
+        return static_cast<win::DWORD>(ms.count());
+    }
+
+    // Blocks in Qt's event dispatcher until any event arrives or the
+    // deadline's single-shot timer fires.
+    bool WaitForInput(win::DWORD deadline) override {
+        const auto remaining = static_cast<std::int32_t>(deadline - TickCount());
+        if (remaining > 0) {
+            wake_.start(remaining);
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+            wake_.stop();
+        } else {
+            QCoreApplication::processEvents();
+        }
+        return true;
+    }
+
+    void WindowCreated(win::HWND hwnd, const char* title) override {
+        windows_[hwnd] = std::make_unique<HostWindow>(hwnd, title);
+    }
+
+    void WindowShown(win::HWND hwnd) override {
+        if (HostWindow* w = Find(hwnd)) {
+            w->show();
+            w->FocusPanel();
+        }
+    }
+
+    void WindowTitleChanged(win::HWND hwnd, const char* title) override {
+        if (HostWindow* w = Find(hwnd)) w->SetTitle(title);
+    }
+
+    void WindowDestroyed(win::HWND hwnd) override {
+        if (HostWindow* w = Find(hwnd)) w->Destroyed();
+    }
+
+    void MenuAttached(win::HWND hwnd, win::HMENU menu) override {
+        if (HostWindow* w = Find(hwnd)) w->AttachMenu(menu);
+    }
+
+    void MenuCheckChanged(win::HMENU menu, win::UINT id, bool checked) override {
+        for (auto& [hwnd, w] : windows_) w->SetChecked(menu, id, checked);
+    }
+
+    // The core draws immediately only into the main window.
+    void Present(const win::RECT& dirty) override {
+        if (HostWindow* w = Find(win::MainWindow())) w->Panel()->Present(dirty);
+    }
+
+    int MessageBox(win::HWND owner, const char* text, const char* caption, win::UINT type) override {
+        const int answer = ShowMessageBox(Owner(owner), text, caption, type);
+        RefocusMain();
+        return answer;
+    }
+
+    bool ChooseFile(win::HWND owner, bool save, const char* description, const char* pattern,
+                    std::string& path) override {
+        const bool chosen = ChooseFileDialog(Owner(owner), save, description, pattern, path);
+        RefocusMain();
+        return chosen;
+    }
+
+    void RunDialog(win::DialogState& state) override {
+        if (state.ended) return;  // ended while it was being set up
+        {
+            TemplateDialog dialog(state, Owner(win::MainWindow()));
+            dialog.Start();
+            win::RunNestedLoop([&state] { return state.ended; });
+        }
+        RefocusMain();
+    }
+
+    bool OpenDocument(const char* path) override {
+        return QDesktopServices::openUrl(QUrl::fromLocalFile(QFile::decodeName(path)));
+    }
+
+private:
+    HostWindow* Find(win::HWND hwnd) const {
+        auto it = windows_.find(hwnd);
+        return it == windows_.end() ? nullptr : it->second.get();
+    }
+
+    // A modal box's parent: the owner's window, else the main window.
+    QWidget* Owner(win::HWND owner) const {
+        if (HostWindow* w = Find(owner)) return w;
+        return Find(win::MainWindow());
+    }
+
+    // After a modal box the keys play the pads again at once.
+    void RefocusMain() const {
+        if (HostWindow* w = Find(win::MainWindow())) w->FocusPanel();
+    }
+
+    QTimer wake_;
+    std::map<win::HWND, std::unique_ptr<HostWindow>> windows_;
+};
+
+}  // namespace
+
+struct HostApplication::Parts {
+    int argc;  // QApplication keeps a reference
+    QApplication app;
+    QtHost host;
+
+    Parts(int count, char** argv) : argc(count), app(argc, argv) {}
+};
+
+HostApplication::HostApplication(int argc, char** argv) : parts_(std::make_unique<Parts>(argc, argv)) {
+    win::InstallHost(&parts_->host);
+}
+
+HostApplication::~HostApplication() { win::InstallHost(nullptr); }
+
+int Run(int argc, char** argv, const std::function<int()>& body) {
+    HostApplication application(argc, argv);
+    return body();
+}
+
+}  // namespace qthost

@@ -1,0 +1,78 @@
+// Start-up and shutdown of the console, in their fixed orders.
+#include <cstdio>
+#include <cstring>
+
+#include "cd/cd_transport.h"
+#include "pads/sample_pads.h"
+#include "panel/panel_paint.h"
+#include "shell/console_state.h"
+#include "shell/main_window.h"
+
+using namespace win;
+
+namespace {
+
+#ifdef _WIN32
+constexpr char kPathSeparator = '\\';
+#else
+constexpr char kPathSeparator = '/';
+#endif
+
+constexpr DWORD kLanguageJapanese = 0x411;
+// "Japanese" in Japanese, Shift-JIS, with its terminator: what a Japanese
+// system names the language 0x411.
+constexpr char kJapaneseName[7] = {'\x93', '\xFA', '\x96', '\x7B', '\x8C', '\xEA', '\0'};
+
+// True from Korvex_OnCreate to the first Korvex_OnDestroy: Exit runs the
+// shutdown directly, and the window's own destruction must not run it again.
+bool s_consoleUp = false;
+
+void StoreStartDirectory() {
+    const DWORD length = GetCurrentDirectoryA(kStartDirSize, g_startDir);
+    if (length == 0 || length >= kStartDirSize) g_startDir[0] = '\0';
+}
+
+// A start directory too long for the path field gives no path rather than a
+// cut one, which could name another file.
+void StoreDocumentPath(char (&path)[kDocPathSize], const char* name) {
+    const int length = std::snprintf(path, kDocPathSize, "%s%c%s", g_startDir, kPathSeparator, name);
+    if (length < 0 || length >= kDocPathSize) path[0] = '\0';
+}
+
+void ChooseDocuments() {
+    char language[sizeof kJapaneseName] = {};
+    VerLanguageNameA(kLanguageJapanese, language, sizeof language);
+    const bool japanese = std::memcmp(language, kJapaneseName, sizeof kJapaneseName) == 0;
+    StoreDocumentPath(g_readmePath, japanese ? "readmej.txt" : "readme.txt");
+    StoreDocumentPath(g_helpPath, japanese ? "tornelj.htm" : "tornel.htm");
+}
+
+}  // namespace
+
+BOOL Korvex_OnCreate(HWND hwnd, CREATESTRUCTA* /*create*/) {
+    g_hMenu = LoadMenuA(g_hInst, "KorvexMenu1");
+    SetMenu(hwnd, g_hMenu);
+    SampleDeckStart();
+    for (int i = 0; i < kBitmapCount; ++i) g_bitmaps[i] = LoadBitmapA(g_hInst, kBitmapNames[i]);
+    StoreStartDirectory();
+    ChooseDocuments();
+    CdInit();
+    s_consoleUp = true;
+    return TRUE;
+}
+
+// The slots and the menu handle are cleared as they are freed, so a paint
+// that still arrives after Exit draws no freed bitmap.
+void Korvex_OnDestroy(HWND /*hwnd*/) {
+    if (!s_consoleUp) return;
+    s_consoleUp = false;
+    MixerClose();
+    for (HBITMAP& bitmap : g_bitmaps) {
+        DeleteObject(reinterpret_cast<HGDIOBJ>(bitmap));
+        bitmap = nullptr;
+    }
+    CdStop();
+    DestroyMenu(g_hMenu);
+    g_hMenu = nullptr;
+    PostQuitMessage(0);
+}

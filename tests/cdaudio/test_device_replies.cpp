@@ -1,0 +1,161 @@
+#include <cstring>
+
+#include "cdaudio/device_fixture.h"
+
+namespace cdaudio_test {
+namespace {
+
+using namespace win;
+
+TEST_F(DeviceTest, AnswersTheTrackTableInMilliseconds)
+{
+    Ok("open cdaudio");
+    EXPECT_EQ(Ok("status cdaudio number of tracks"), "3");
+    EXPECT_EQ(Ok("set cdaudio time format milliseconds"), "");
+    EXPECT_EQ(Ok("status cdaudio length"), "3533");
+    EXPECT_EQ(Ok("status cdaudio length track 1"), "2000");
+    EXPECT_EQ(Ok("status cdaudio length track 2"), "1000");
+    EXPECT_EQ(Ok("status cdaudio length track 3"), "533");
+    EXPECT_EQ(Ok("status cdaudio position"), "0");
+    EXPECT_EQ(Ok("status cdaudio current track"), "1");
+    EXPECT_EQ(Ok("status cdaudio media present"), "true");
+    EXPECT_EQ(Ok("status cdaudio mode"), "stopped");
+}
+
+TEST_F(DeviceTest, AnswersInTmsfWhileThatFormatIsSet)
+{
+    Ok("set cdaudio time format tmsf");
+    EXPECT_EQ(Ok("status cdaudio position"), "01:00:00:00");
+    EXPECT_EQ(Ok("status cdaudio length"), "00:03:40");
+    EXPECT_EQ(Ok("status cdaudio length track 3"), "00:00:40");
+    Ok("seek cdaudio to 3");
+    EXPECT_EQ(Ok("status cdaudio position"), "03:00:00:00");
+    EXPECT_EQ(Ok("status cdaudio current track"), "3");
+    Ok("seek cdaudio to 1:00:01:20");
+    EXPECT_EQ(Ok("status cdaudio position"), "01:00:01:20");
+    // The format is the device's: it holds until changed.
+    EXPECT_EQ(Ok("status cdaudio length track 1"), "00:02:00");
+    Ok("set cdaudio time format milliseconds");
+    EXPECT_EQ(Ok("status cdaudio position"), "1266");
+}
+
+TEST_F(DeviceTest, EmptyDriveAnswersZeroAndRefusesToMove)
+{
+    device_ = Create(dir_.File("no-such-disc"));
+    EXPECT_EQ(Ok("status cdaudio number of tracks"), "0");
+    EXPECT_EQ(Ok("status cdaudio length"), "0");
+    EXPECT_EQ(Ok("status cdaudio media present"), "false");
+    EXPECT_EQ(Ok("status cdaudio current track"), "0");
+    EXPECT_EQ(Ok("status cdaudio mode"), "not ready");
+    EXPECT_EQ(Send("play cdaudio from 0 notify"), "");
+    EXPECT_EQ(error_, MCIERR_HARDWARE);
+    EXPECT_EQ(Send("status cdaudio length track 1"), "");
+    EXPECT_EQ(error_, MCIERR_OUTOFRANGE);
+}
+
+TEST_F(DeviceTest, OutOfRangeFailsAndChangesNothing)
+{
+    Ok("play cdaudio from 1500 notify");
+    Advance(441);
+    const char* refused[] = {
+        "play cdaudio from -1 notify", "play cdaudio from 3534 notify", "seek cdaudio to -10000",
+        "seek cdaudio to 999999999",   "status cdaudio length track 0", "status cdaudio length track 4",
+        "play cdaudio from 1:00:00:00",
+    };
+    for (const char* command : refused) {
+        EXPECT_EQ(Send(command), "") << command;
+        EXPECT_EQ(error_, MCIERR_OUTOFRANGE) << command;
+    }
+    Ok("set cdaudio time format tmsf");
+    const char* refusedTmsf[] = {"play cdaudio from 0 notify", "play cdaudio from 4 notify", "seek cdaudio to -1",
+                                 "seek cdaudio to 2:00:01:01", "seek cdaudio to 1:00:60:00", "seek cdaudio to 1:00:00:75"};
+    for (const char* command : refusedTmsf) {
+        EXPECT_EQ(Send(command), "") << command;
+        EXPECT_EQ(error_, MCIERR_OUTOFRANGE) << command;
+    }
+    Ok("set cdaudio time format milliseconds");
+    EXPECT_EQ(Ok("status cdaudio position"), "1510");
+    EXPECT_EQ(Ok("status cdaudio mode"), "playing");
+}
+
+TEST_F(DeviceTest, BadCommandsFailWithAnEmptyReply)
+{
+    struct Case {
+        const char* command;
+        MCIERROR error;
+    } cases[] = {
+        {"", MCIERR_UNRECOGNIZED_COMMAND},
+        {"pause cdaudio", MCIERR_UNRECOGNIZED_COMMAND},
+        {"status waveaudio position", MCIERR_INVALID_DEVICE_NAME},
+        {"status cdaudio", MCIERR_MISSING_PARAMETER},
+        {"play cdaudio from three", MCIERR_UNRECOGNIZED_COMMAND},
+        {"set cdaudio time format", MCIERR_MISSING_PARAMETER},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(Send(c.command), "") << c.command;
+        EXPECT_EQ(error_, c.error) << c.command;
+    }
+    EXPECT_EQ(device_->SendString(nullptr, nullptr, 0), MCIERR_UNRECOGNIZED_COMMAND);
+    EXPECT_EQ(Ok("status cdaudio position"), "0");
+}
+
+TEST_F(DeviceTest, CutsRepliesToTheBuffer)
+{
+    char reply[8];
+    std::memset(reply, 'x', sizeof reply);
+    EXPECT_EQ(device_->SendString("status cdaudio length", reply, 3), cdaudio::MCIERR_PARAM_OVERFLOW);
+    EXPECT_STREQ(reply, "35");
+    EXPECT_EQ(reply[3], 'x');
+
+    EXPECT_EQ(device_->SendString("status cdaudio length", reply, 5), 0u);
+    EXPECT_STREQ(reply, "3533");
+
+    std::memset(reply, 'x', sizeof reply);
+    EXPECT_EQ(device_->SendString("status cdaudio length", reply, 0), cdaudio::MCIERR_PARAM_OVERFLOW);
+    EXPECT_EQ(reply[0], 'x');
+    // No buffer: the caller wants no reply, and the command still works.
+    EXPECT_EQ(device_->SendString("seek cdaudio to 1000", nullptr, 0), 0u);
+    EXPECT_EQ(Ok("status cdaudio position"), "1000");
+}
+
+TEST_F(DeviceTest, DoorEjectsAndAsksForTheNextDisc)
+{
+    Ok("play cdaudio from 500 notify");
+    Ok("set cdaudio door open");
+    EXPECT_EQ(Ok("status cdaudio media present"), "false");
+    EXPECT_EQ(Ok("status cdaudio number of tracks"), "0");
+    EXPECT_EQ(Ok("status cdaudio mode"), "open");
+    Send("play cdaudio from 0 notify");
+    EXPECT_EQ(error_, MCIERR_HARDWARE);
+
+    Ok("set cdaudio door closed");  // cancelled: stays empty
+    EXPECT_EQ(asked_, 1);
+    EXPECT_EQ(Ok("status cdaudio media present"), "false");
+
+    TempDir other;
+    WriteFolderDisc(other.Path(), {44100, 44100});
+    answer_ = other.Path();
+    Ok("set cdaudio door closed");
+    EXPECT_EQ(asked_, 2);
+    EXPECT_EQ(Ok("status cdaudio media present"), "true");
+    EXPECT_EQ(Ok("status cdaudio number of tracks"), "2");
+    EXPECT_EQ(Ok("status cdaudio position"), "0");
+    EXPECT_EQ(Ok("status cdaudio mode"), "stopped");
+
+    Ok("set cdaudio door closed");  // a full drive asks nothing
+    EXPECT_EQ(asked_, 2);
+}
+
+TEST_F(DeviceTest, UnreadableDiscGivenAtTheDoorLeavesTheDriveEmpty)
+{
+    Ok("set cdaudio door open");
+    answer_ = dir_.File("garbage.cue");
+    std::FILE* garbage = std::fopen(answer_.c_str(), "w");
+    std::fputs("FILE \"nothing.wav\" WAVE\n  TRACK 01 AUDIO\n    INDEX 01 zz:00:00\n\x01\x02", garbage);
+    std::fclose(garbage);
+    Ok("set cdaudio door closed");
+    EXPECT_EQ(Ok("status cdaudio media present"), "false");
+}
+
+}  // namespace
+}  // namespace cdaudio_test

@@ -1,0 +1,159 @@
+// The keyboard: play, stop and loop keys, the space bar, the digit keys.
+#include "pad_console.h"
+#include "panel/press.h"
+
+namespace {
+
+constexpr std::uint32_t kLit = 0x00FF00;
+constexpr std::uint32_t kDark = 0x008000;
+
+}  // namespace
+
+class Keyboard : public PadConsole {
+protected:
+    // Every pixel of pad p's play lamp, (85..103, 306..313) for pad 0, has `colour`.
+    ::testing::AssertionResult LampIs(int p, std::uint32_t colour) {
+        for (int y = 306; y < 314; ++y) {
+            for (int x = 85 + 42 * p; x < 104 + 42 * p; ++x) {
+                if (c.host.Pixel(x, y) != colour) {
+                    return ::testing::AssertionFailure() << "pixel (" << x << "," << y << ") is " << std::hex
+                                                         << c.host.Pixel(x, y);
+                }
+            }
+        }
+        return ::testing::AssertionSuccess();
+    }
+};
+
+TEST_F(Keyboard, HeldPlayKeyPlaysOnceAndLightsTheLampUntilReleased) {
+    Load(0, dir.Wav("KICK.WAV"));
+    Forget();
+    c.host.KeyDown('Z');
+    c.host.KeyDown('Z', true);
+    c.host.KeyDown('Z', true);
+    EXPECT_EQ(EngineSpyCalls("EnginePlay"), Calls{"EnginePlay(1,loops=0)"});
+    const PlayRequest request = EngineSpyLastPlay();
+    EXPECT_EQ(request.size, 24);
+    EXPECT_EQ(request.engine, g_mixer);
+    EXPECT_EQ(request.sample, g_padSample[0]);
+    EXPECT_EQ(request.start, 0u);
+    EXPECT_EQ(request.mode, 5u);
+    EXPECT_EQ(g_pressed, PRESS_PADKEY);
+    EXPECT_TRUE(LampIs(0, kLit));
+
+    c.host.KeyUp('Z');
+    EXPECT_EQ(g_pressed, PRESS_NONE);
+    EXPECT_TRUE(LampIs(0, kDark));
+    EXPECT_TRUE(EngineSpyCalls("EngineFlushChannel").empty());  // the sample sounds on
+}
+
+TEST_F(Keyboard, KeysOfAnEmptyPadDoNothing) {
+    g_pressed = PRESS_CDVOL;
+    Forget();
+    for (win::UINT vk : {'Z', 'A', 'Q', 'M', 'J', 'U'}) {
+        c.host.KeyDown(vk);
+        c.host.KeyUp(vk);
+    }
+    EXPECT_TRUE(EngineSpyCalls().empty());
+    EXPECT_TRUE(HostCalls("GetDC").empty());
+    EXPECT_EQ(g_pressed, PRESS_CDVOL);
+    EXPECT_EQ(g_padLoop[0], 0);
+}
+
+TEST_F(Keyboard, LoopCountIsSentOnlyWhileTheLoopIsOn) {
+    Load(2, dir.Wav("SNARE.WAV"));
+    c.host.KeyDown('E');
+    EXPECT_EQ(g_pressed, PRESS_PADLOOP);
+    c.host.KeyUp('E');
+    EXPECT_EQ(g_padLoop[2], 1);
+    EXPECT_EQ(g_pressed, PRESS_NONE);
+    Forget();
+    c.host.KeyDown('C');
+    c.host.KeyUp('C');
+    g_padLoopCount[2] = 9998;
+    c.host.KeyDown('C');
+    c.host.KeyUp('C');
+    c.host.KeyDown('E');
+    c.host.KeyUp('E');  // loop off: the sounding pad is silenced
+    c.host.KeyDown('C');
+    EXPECT_EQ(EngineSpyCalls("Engine"), (Calls{"EnginePlay(3,loops=7)", "EnginePlay(3,loops=9998)",
+                                               "EngineFlushChannel(3,2)", "EnginePlay(3,loops=0)"}));
+}
+
+TEST_F(Keyboard, ReleasingOneOfTwoHeldPlayKeysClearsThePressedControl) {
+    Load(0, dir.Wav("A.WAV"));
+    Load(6, dir.Wav("B.WAV"));
+    c.host.KeyDown('Z');
+    c.host.KeyDown('M');
+    c.host.KeyUp('M');
+    EXPECT_EQ(g_pressed, PRESS_NONE);
+    EXPECT_TRUE(LampIs(0, kLit));
+    EXPECT_TRUE(LampIs(6, kDark));
+
+    // A stop key darkens the lamp and silences the pad, but leaves g_pressed.
+    g_pressed = PRESS_PADKEY;
+    Forget();
+    c.host.KeyDown('A');
+    EXPECT_EQ(EngineSpyCalls(), Calls{"EngineFlushChannel(1,2)"});
+    EXPECT_EQ(g_pressed, PRESS_PADKEY);
+    EXPECT_TRUE(LampIs(0, kDark));
+}
+
+TEST_F(Keyboard, SpaceSilencesEveryLoadedPadInOrder) {
+    Forget();
+    c.host.KeyDown(win::VK_SPACE);
+    EXPECT_TRUE(EngineSpyCalls().empty());
+    EXPECT_TRUE(HostCalls("GetDC").empty());
+
+    Load(5, dir.Wav("A.WAV"));
+    Load(1, dir.Wav("B.WAV"));
+    c.host.KeyDown('X');
+    c.host.KeyDown('N');
+    Forget();
+    c.host.KeyDown(win::VK_SPACE);
+    EXPECT_EQ(EngineSpyCalls(), (Calls{"EngineFlushChannel(2,2)", "EngineFlushChannel(6,2)"}));
+    EXPECT_TRUE(LampIs(1, kDark));
+    EXPECT_TRUE(LampIs(5, kDark));
+}
+
+TEST_F(Keyboard, DigitsSetTheBalanceKnobsAndApplyTheLevels) {
+    const int cdKnob[] = {451, 466, 476, 486, 501};
+    const int waveKnob[] = {551, 566, 576, 586, 601};
+    for (int i = 0; i < 5; ++i) {
+        Forget();
+        c.host.KeyDown('1' + i);
+        EXPECT_EQ(g_cdBalanceX, cdKnob[i]);
+        EXPECT_FALSE(HostCalls("auxSetVolume").empty()) << i;
+        Forget();
+        c.host.KeyDown(i == 4 ? '0' : '6' + i);
+        EXPECT_EQ(g_waveBalanceX, waveKnob[i]);
+        EXPECT_FALSE(HostCalls("waveOutSetVolume").empty()) << i;
+    }
+    // The knob is drawn at once: its grey face sits at the new place.
+    EXPECT_EQ(c.host.Pixel(601, 150), 0xC0C0C0u);
+}
+
+TEST_F(Keyboard, OtherKeysAndKeypadDigitsDoNothing) {
+    Load(0, dir.Wav("A.WAV"));
+    g_padLoop[0] = 1;
+    Forget();
+    const win::UINT others[] = {'I', 'K', 'L', 'O', 'P', 0xBC, win::VK_NUMPAD0 + 1, win::VK_NUMPAD0 + 6, 0x1B, 0x5B};
+    for (win::UINT vk : others) {
+        c.host.KeyDown(vk);
+        c.host.KeyUp(vk);
+    }
+    EXPECT_TRUE(EngineSpyCalls().empty());
+    EXPECT_TRUE(HostCalls("GetDC").empty());
+    EXPECT_EQ(g_cdBalanceX, 476);
+    EXPECT_EQ(g_waveBalanceX, 576);
+}
+
+TEST_F(Keyboard, AutoRepeatedKeyDownsAreIgnored) {
+    Load(0, dir.Wav("A.WAV"));
+    Forget();
+    const win::UINT keys[] = {'Z', 'A', 'Q', win::VK_SPACE, '1', '0'};
+    for (win::UINT vk : keys) c.host.KeyDown(vk, true);
+    EXPECT_TRUE(EngineSpyCalls().empty());
+    EXPECT_EQ(g_pressed, PRESS_NONE);
+    EXPECT_EQ(g_cdBalanceX, 476);
+}
