@@ -112,6 +112,18 @@ std::string WriteBinCue(const std::string& folder, const std::vector<std::uint64
     return folder + "/disc.cue";
 }
 
+std::string WriteToc(const std::string& folder, const std::vector<std::uint64_t>& lengths)
+{
+    std::string toc = "CD_DA\n";
+    std::uint64_t start = 0;
+    for (std::uint64_t length : lengths) {
+        toc += "TRACK AUDIO\nFILE \"disc.bin\" " + Msf(start) + " " + Msf(length) + "\n";
+        start += length;
+    }
+    WriteText(folder + "/disc.toc", toc);
+    return folder + "/disc.toc";
+}
+
 std::string WriteCueOverWav(const std::string& folder, const std::vector<std::uint64_t>& lengths)
 {
     WriteWav(folder + "/whole.wav", WholeDisc(lengths), 44100, 2);

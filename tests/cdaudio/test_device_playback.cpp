@@ -1,3 +1,4 @@
+#include <cstdlib>
 #include <filesystem>
 
 #include "cdaudio/device_fixture.h"
@@ -115,6 +116,44 @@ TEST_F(DeviceTest, DoorOpenWhilePlayingStopsAndForgetsThePosition)
     Ok("set cdaudio door closed");
     EXPECT_EQ(Ok("status cdaudio position"), "0");
     EXPECT_EQ(Ok("status cdaudio mode"), "stopped");
+}
+
+}  // namespace
+}  // namespace cdaudio_test
+
+namespace cdaudio_test {
+namespace {
+
+// The threaded outputs: no timing is checked, only that commands are
+// answered while the worker and the output run, and that shutdown is clean.
+TEST(RealTimeOutputs, AnswerWhilePlayingAndShutDownCleanly)
+{
+    setenv("TORNEL_NULL_AUDIO", "1", 1);  // no sound from a test, even where there is a card
+    TempDir dir;
+    WriteFolderDisc(dir.Path(), kTrackFrames);
+    for (cdaudio::Output output : {cdaudio::Output::Null, cdaudio::Output::Default}) {
+        cdaudio::Options options;
+        options.output = output;
+        options.usePhysicalDrive = false;
+        options.initialDisc = dir.Path();
+        std::unique_ptr<cdaudio::Device> device = cdaudio::CreateDevice(options);
+        char reply[64];
+        EXPECT_EQ(device->SendString("play cdaudio from 2500 notify", reply, sizeof reply), 0u);
+        EXPECT_EQ(device->SendString("status cdaudio position", reply, sizeof reply), 0u);
+        EXPECT_GE(std::atoi(reply), 2500);
+        EXPECT_LE(std::atoi(reply), 3533);
+        // A burst of requests while the worker and the output run.
+        for (int i = 0; i < 300; ++i) {
+            std::string target = std::to_string(i * 10);
+            device->SendString(("play cdaudio from " + target).c_str(), reply, sizeof reply);
+            device->SendString(("seek cdaudio to " + target).c_str(), reply, sizeof reply);
+            device->SendString("status cdaudio position", reply, sizeof reply);
+        }
+        EXPECT_EQ(device->SendString("play cdaudio from 2000 notify", reply, sizeof reply), 0u);
+        EXPECT_EQ(device->SendString("set cdaudio door open", reply, sizeof reply), 0u);
+        EXPECT_EQ(device->SendString("status cdaudio media present", reply, sizeof reply), 0u);
+        EXPECT_STREQ(reply, "false");
+    }
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <fstream>
 
 #include "cdaudio/disc_fixture.h"
@@ -54,22 +56,33 @@ TEST_F(DiscReaders, FolderGivesOneTrackPerFileEndToEnd)
     ExpectSignedFramesAcrossTrackOneEnd(*disc);
 }
 
-TEST_F(DiscReaders, BinCueImageReadsLikeTheFolder)
+// The raw image (under a cue sheet or a TOC) goes through libcdio, the cue sheet over a WAV through
+// libcue and libsndfile: both must match the folder they were made from.
+TEST_F(DiscReaders, ImageAndCueSheetReadLikeTheFolder)
 {
     auto folder = OpenDisc(dir_.Path());
-    auto image = OpenDisc(WriteBinCue(images_.Path(), kLengths));
-    ASSERT_NE(image, nullptr);
-    EXPECT_EQ(Table(*image), Table(*folder));
-    ExpectSignedFramesAcrossTrackOneEnd(*image);
+    const std::string sheets[] = {WriteBinCue(images_.Path(), kLengths), WriteToc(images_.Path(), kLengths),
+                                  WriteCueOverWav(images_.Path(), kLengths)};
+    for (const std::string& sheet : sheets) {
+        SCOPED_TRACE(sheet);
+        auto disc = OpenDisc(sheet);
+        ASSERT_NE(disc, nullptr);
+        EXPECT_EQ(Table(*disc), Table(*folder));
+        ExpectSignedFramesAcrossTrackOneEnd(*disc);
+    }
 }
 
-TEST_F(DiscReaders, CueOverWavReadsLikeTheFolder)
+TEST_F(DiscReaders, CueSheetSavedByAnEditorStillReads)
 {
-    auto folder = OpenDisc(dir_.Path());
-    auto sheet = OpenDisc(WriteCueOverWav(images_.Path(), kLengths));
-    ASSERT_NE(sheet, nullptr);
-    EXPECT_EQ(Table(*sheet), Table(*folder));
-    ExpectSignedFramesAcrossTrackOneEnd(*sheet);
+    WriteCueOverWav(images_.Path(), kLengths);
+    std::ofstream(images_.File("edited.cue"), std::ios::binary)
+        << "\xEF\xBB\xBFREM made by hand\r\nFILE \"whole.wav\" WAVE\r\n  TRACK 01 AUDIO\r\n    INDEX 01 00:00:00\r\n"
+           "  TRACK 02 AUDIO\r\n    INDEX 00 01:59:00\r\n    INDEX 01 00:02:00\r\n";
+    auto disc = OpenDisc(images_.File("edited.cue"));
+    ASSERT_NE(disc, nullptr);
+    ASSERT_EQ(disc->Tracks().size(), 2u);
+    EXPECT_EQ(disc->Tracks()[0].length, 88200u);
+    EXPECT_EQ(disc->Tracks()[1].length, 155820u - 88200u);
 }
 
 TEST_F(DiscReaders, FolderSkipsOtherFilesAndSortsByName)
@@ -109,17 +122,35 @@ TEST_F(DiscReaders, GarbageIsNoDisc)
     for (int i = 0; i < 5000; ++i) bytes.push_back(static_cast<char>((i * 73 + 11) % 256));
     for (const char* name : {"x.cue", "x.toc"}) std::ofstream(junk.File(name), std::ios::binary) << bytes;
     std::ofstream(junk.File("half.cue")) << "FILE \"gone.wav\" WAVE\n  TRACK 01 AUDIO\n    INDEX 01 00:00:00\n";
+    std::ofstream(junk.File("badtime.cue")) << "FILE \"a.wav\" WAVE\n TRACK 01 AUDIO\n INDEX 01 0x:00:00\n";
     std::ofstream(junk.File("huge.cue")) << std::string(2 << 20, 'A');
     std::ofstream(junk.File("empty.cue"));
     EXPECT_EQ(OpenDisc(junk.File("x.cue")), nullptr);
     EXPECT_EQ(OpenDisc(junk.File("x.toc")), nullptr);
     EXPECT_EQ(OpenDisc(junk.File("half.cue")), nullptr);
     EXPECT_EQ(OpenDisc(junk.File("huge.cue")), nullptr);
+    EXPECT_EQ(OpenDisc(junk.File("badtime.cue")), nullptr);
     EXPECT_EQ(OpenDisc(junk.File("empty.cue")), nullptr);
     EXPECT_EQ(OpenDisc(junk.File("missing.cue")), nullptr);
     EXPECT_EQ(OpenDisc(junk.File("x.wav")), nullptr);
     TempDir empty;
     EXPECT_EQ(OpenDisc(empty.Path()), nullptr);
+}
+
+TEST(DemoDisc, HoldsThreeAudibleTracksOfHalfAMinuteOrSo)
+{
+    auto disc = OpenDisc(TORNEL_DEMO_DISC);
+    ASSERT_NE(disc, nullptr);
+    ASSERT_EQ(disc->Tracks().size(), 3u);
+    for (const cdaudio::Track& track : disc->Tracks()) {
+        EXPECT_GE(track.length, 20u * 44100);
+        EXPECT_LE(track.length, 40u * 44100);
+        std::vector<std::int16_t> second(44100 * 2);
+        EXPECT_TRUE(disc->Read(track.start + track.length / 2, second.data(), 44100));
+        int peak = 0;
+        for (std::int16_t s : second) peak = std::max(peak, std::abs(static_cast<int>(s)));
+        EXPECT_GT(peak, 8000);
+    }
 }
 
 TEST(CueSheetKind, RawImagesGoToLibcdio)

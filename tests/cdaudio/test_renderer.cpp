@@ -28,7 +28,7 @@ void Feed(Renderer& renderer, std::uint32_t generation, std::uint64_t start, std
 TEST(Renderer, CdLevelScalesEachChannel)
 {
     auto renderer = std::make_unique<Renderer>();
-    renderer->Requests().Push({1, true, 0});
+    renderer->Requests().Post({1, true, 0});
     Feed(*renderer, 1, 0, 64, 20000, -20000);
     std::vector<std::int16_t> out(16 * 2);
 
@@ -50,9 +50,9 @@ TEST(Renderer, CdLevelScalesEachChannel)
 TEST(Renderer, DropsFramesReadForEarlierRequests)
 {
     auto renderer = std::make_unique<Renderer>();
-    renderer->Requests().Push({1, true, 0});
+    renderer->Requests().Post({1, true, 0});
     Feed(*renderer, 1, 0, 32, 1, 1);
-    renderer->Requests().Push({2, true, 5000});
+    renderer->Requests().Post({2, true, 5000});
     Feed(*renderer, 2, 5000, 32, 2, 2);
     std::vector<std::int16_t> out(8 * 2);
     renderer->Render(out.data(), 8);
@@ -66,7 +66,7 @@ TEST(Renderer, DropsFramesReadForEarlierRequests)
 TEST(Renderer, UnderrunIsSilenceAndThePositionWaits)
 {
     auto renderer = std::make_unique<Renderer>();
-    renderer->Requests().Push({1, true, 100});
+    renderer->Requests().Post({1, true, 100});
     Feed(*renderer, 1, 100, 4, 7, 7);
     std::vector<std::int16_t> out(8 * 2, 99);
     renderer->Render(out.data(), 8);
@@ -79,15 +79,38 @@ TEST(Renderer, UnderrunIsSilenceAndThePositionWaits)
 TEST(Renderer, HoldStopsWhereTheRequestSays)
 {
     auto renderer = std::make_unique<Renderer>();
-    renderer->Requests().Push({1, true, 0});
+    renderer->Requests().Post({1, true, 0});
     Feed(*renderer, 1, 0, 64, 5, 5);
     std::vector<std::int16_t> out(16 * 2);
     renderer->Render(out.data(), 16);
-    renderer->Requests().Push({2, false, 16});
+    renderer->Requests().Post({2, false, 16});
     renderer->Render(out.data(), 16);
     EXPECT_EQ(out[0], 0);
     EXPECT_FALSE(renderer->Played().playing);
     EXPECT_EQ(renderer->Played().position, 16u);
+}
+
+TEST(Renderer, GenerationsCompareAcrossTheWrap)
+{
+    EXPECT_EQ(CompareGenerations(5, 5), 0);
+    EXPECT_EQ(CompareGenerations(6, 5), 1);
+    EXPECT_EQ(CompareGenerations(5, 6), -1);
+    EXPECT_EQ(CompareGenerations(0, kGenerationMask), 1);
+    EXPECT_EQ(CompareGenerations(kGenerationMask, 0), -1);
+    PlayerRequest last = Unpack(Pack(kGenerationMask, true, kPositionMask));
+    EXPECT_EQ(last.generation, kGenerationMask);
+    EXPECT_TRUE(last.play);
+    EXPECT_EQ(last.at, kPositionMask);
+}
+
+TEST(Renderer, BurstOfRequestsKeepsTheLatest)
+{
+    auto renderer = std::make_unique<Renderer>();
+    for (std::uint32_t g = 1; g <= 1000; ++g) renderer->Requests().Post({g, g % 2 == 0, g * 10});
+    std::vector<std::int16_t> out(4 * 2);
+    renderer->Render(out.data(), 4);
+    EXPECT_EQ(renderer->Played().generation, 1000u);
+    EXPECT_EQ(renderer->Played().position, 10000u);
 }
 
 }  // namespace

@@ -118,8 +118,10 @@ TEST(DialogUnits, ComeFromTheTemplateFont) {
     EXPECT_GE(units.baseY, 12.0);
     EXPECT_LE(units.baseY, 18.0);
     // 4 horizontal units are one base width, 8 vertical ones one line.
-    EXPECT_EQ(units.ToPixels(0, 0, 4, 8), QRect(0, 0, units.X(4), units.Y(8)));
-    EXPECT_EQ(units.X(400), static_cast<int>(std::lround(100 * units.baseX)));
+    EXPECT_EQ(units.X(4), units.baseX);
+    EXPECT_EQ(units.Y(8), units.baseY);
+    EXPECT_EQ(units.X(400), 100 * units.baseX);
+    EXPECT_EQ(units.ToPixels(4, 8, 40, 16), QRect(units.X(4), units.Y(8), units.X(40), units.Y(16)));
 }
 
 TEST_F(QtDialogs, EveryDialogHasItsControlsAtTheirPlacesInTabOrder) {

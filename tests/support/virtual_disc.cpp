@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <numbers>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -25,7 +26,7 @@ void WriteTrack(const std::string& path, int lengthMs) {
     sf_count_t frames = static_cast<sf_count_t>(kRate) * lengthMs / 1000;
     std::vector<short> samples(static_cast<std::size_t>(frames) * 2);
     for (sf_count_t i = 0; i < frames; ++i) {
-        short v = static_cast<short>(1000 * std::sin(2 * M_PI * 440.0 * static_cast<double>(i) / kRate));
+        short v = static_cast<short>(1000 * std::sin(2 * std::numbers::pi * 440.0 * static_cast<double>(i) / kRate));
         samples[2 * i] = v;
         samples[2 * i + 1] = v;
     }
@@ -40,7 +41,7 @@ VirtualDisc::VirtualDisc(const std::vector<int>& lengthsMs) {
     if (mkdtemp(pattern.data()) == nullptr) ADD_FAILURE() << "no temporary folder for the disc";
     folder_ = pattern;
     for (std::size_t i = 0; i < lengthsMs.size(); ++i) {
-        char name[16];
+        char name[32];
         std::snprintf(name, sizeof name, "%02zu.wav", i + 1);
         WriteTrack(folder_ + "/" + name, lengthsMs[i]);
     }

@@ -12,6 +12,9 @@ namespace cdaudio {
 namespace {
 
 constexpr std::size_t kChunkFrames = 4096;
+// Source frames converted and thrown away before a sought position, so that
+// the converter's start-up does not reach what is heard.
+constexpr std::uint64_t kPrerollFrames = 1024;
 // Beyond this a frame count is garbage (and would overflow the conversion).
 constexpr sf_count_t kMaxSourceFrames = 1'000'000'000'000;
 
@@ -58,15 +61,23 @@ AudioFile::~AudioFile()
 
 bool AudioFile::SeekTo(std::uint64_t at)
 {
-    std::uint64_t source = at * static_cast<std::uint64_t>(rate_) / kSampleRate;
+    auto rate = static_cast<std::uint64_t>(rate_);
+    std::uint64_t source = at * rate / kSampleRate;
+    if (resampler_) source -= std::min(source, kPrerollFrames);
     positioned_ = sf_seek(file_, static_cast<sf_count_t>(source), SEEK_SET) >= 0;
     inputEnded_ = false;
     next_ = at;
-    if (resampler_) {
-        soxr_clear(resampler_);
-        soxr_set_input_fn(resampler_, SupplyInput, this, kChunkFrames);
+    if (!resampler_ || !positioned_) return positioned_;
+    soxr_clear(resampler_);
+    soxr_set_input_fn(resampler_, SupplyInput, this, kChunkFrames);
+    std::uint64_t skip = at - source * kSampleRate / rate;
+    std::vector<std::int16_t> discarded(kChunkFrames * 2);
+    while (skip > 0) {
+        std::size_t n = static_cast<std::size_t>(std::min<std::uint64_t>(skip, kChunkFrames));
+        if (ReadFrames(discarded.data(), n) < n) break;
+        skip -= n;
     }
-    return positioned_;
+    return true;
 }
 
 // Reads up to one chunk of source frames into stereo_; 0 at the end.

@@ -6,10 +6,12 @@
 #include <cdio/paranoia/paranoia.h>
 
 #include <algorithm>
-#include <cctype>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <fstream>
+
+#include <unistd.h>
 
 namespace cdaudio {
 namespace {
@@ -116,6 +118,40 @@ std::shared_ptr<Disc> FromCdio(CdIo_t* cdio, bool errorCorrected)
     return std::make_shared<CdioDisc>(cdio, TracksFromLengths(lengths), std::move(firstSectors), errorCorrected);
 }
 
+// libcdio looks for the files a TOC names relative to the current folder,
+// not to the TOC; so it is given a copy of the TOC naming them in full.
+// Returns the copy's path ("" on failure); the caller removes it.
+std::string TocWithFullPaths(const std::string& tocPath)
+{
+    std::ifstream in(tocPath, std::ios::binary);
+    if (!in) return "";
+    std::filesystem::path folder = std::filesystem::path(tocPath).parent_path();
+    std::string text, line;
+    while (std::getline(in, line)) {
+        std::size_t keyword = line.find_first_not_of(" \t");
+        bool namesFile = keyword != std::string::npos &&
+                         (line.compare(keyword, 5, "FILE ") == 0 || line.compare(keyword, 10, "AUDIOFILE ") == 0 ||
+                          line.compare(keyword, 9, "DATAFILE ") == 0);
+        std::size_t open = namesFile ? line.find('"', keyword) : std::string::npos;
+        std::size_t close = open == std::string::npos ? open : line.find('"', open + 1);
+        if (close != std::string::npos) {
+            std::filesystem::path name = line.substr(open + 1, close - open - 1);
+            if (name.is_relative()) line.replace(open + 1, close - open - 1, (folder / name).string());
+        }
+        text += line + "\n";
+    }
+    char copy[] = "/tmp/tornel-toc-XXXXXX.toc";
+    int fd = mkstemps(copy, 4);
+    if (fd < 0) return "";
+    bool written = write(fd, text.data(), text.size()) == static_cast<ssize_t>(text.size());
+    close(fd);
+    if (!written) {
+        unlink(copy);
+        return "";
+    }
+    return copy;
+}
+
 void QuietLibcdio()
 {
     cdio_loglevel_default = CDIO_LOG_ERROR;
@@ -123,13 +159,15 @@ void QuietLibcdio()
 
 }  // namespace
 
-std::shared_ptr<Disc> OpenImageDisc(const std::string& path)
+std::shared_ptr<Disc> OpenImageDisc(const std::string& path, bool cdrdaoToc)
 {
     QuietLibcdio();
-    std::string extension = std::filesystem::path(path).extension().string();
-    for (char& c : extension) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    driver_id_t driver = extension == ".toc" ? DRIVER_CDRDAO : DRIVER_BINCUE;
-    return FromCdio(cdio_open(path.c_str(), driver), false);
+    if (!cdrdaoToc) return FromCdio(cdio_open(path.c_str(), DRIVER_BINCUE), false);
+    std::string copy = TocWithFullPaths(path);
+    if (copy.empty()) return nullptr;
+    std::shared_ptr<Disc> disc = FromCdio(cdio_open(copy.c_str(), DRIVER_CDRDAO), false);
+    unlink(copy.c_str());
+    return disc;
 }
 
 std::shared_ptr<Disc> OpenDriveDisc(const std::string& device)

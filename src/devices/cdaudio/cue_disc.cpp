@@ -1,11 +1,59 @@
 #include <libcue.h>
 
+#include <algorithm>
+#include <array>
+#include <cctype>
 #include <filesystem>
+#include <sstream>
 
 #include "devices/cdaudio/file_disc.h"
 
 namespace cdaudio {
 namespace {
+
+constexpr std::array<std::string_view, 22> kKeywords = {
+    "ARRANGER", "CATALOG", "CDTEXTFILE", "COMPOSER", "DISC_ID", "FILE", "FLAGS", "GENRE",
+    "INDEX", "ISRC", "MESSAGE", "PERFORMER", "POSTGAP", "PREGAP", "REM", "SIZE_INFO",
+    "SONGWRITER", "TITLE", "TOC_INFO1", "TOC_INFO2", "TRACK", "UPC_EAN"};
+
+bool IsTime(const std::string& word)
+{
+    int fields = 0;
+    std::istringstream parts(word);
+    std::string part;
+    while (std::getline(parts, part, ':')) {
+        if (part.empty() || part.size() > 6 || !std::all_of(part.begin(), part.end(), [](char c) { return c >= '0' && c <= '9'; })) return false;
+        ++fields;
+    }
+    return fields == 3;
+}
+
+// libcue keeps what it parsed when it meets a syntax error, and it never
+// frees it; so text that is plainly no cue sheet never reaches it. Each line
+// must open with a cue keyword, times must read mm:ss:ff, and the sheet must
+// name a file and a track.
+bool LooksLikeCueSheet(const std::string& text)
+{
+    bool file = false;
+    bool track = false;
+    std::istringstream lines(text);
+    std::string line;
+    while (std::getline(lines, line)) {
+        for (char c : line) {
+            if (static_cast<unsigned char>(c) < 0x20 && c != '\t' && c != '\r') return false;
+        }
+        std::istringstream words(line);
+        std::string keyword, number, time;
+        if (!(words >> keyword)) continue;
+        for (char& c : keyword) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+        if (std::find(kKeywords.begin(), kKeywords.end(), keyword) == kKeywords.end()) return false;
+        file = file || keyword == "FILE";
+        track = track || keyword == "TRACK";
+        if (keyword == "INDEX" && !(words >> number >> time && IsTime(time))) return false;
+        if ((keyword == "PREGAP" || keyword == "POSTGAP") && !(words >> time && IsTime(time))) return false;
+    }
+    return file && track;
+}
 
 struct CueTrack {
     std::string path;
@@ -42,7 +90,10 @@ std::vector<CueTrack> AudioTracks(const std::string& cuePath, Cd* cd)
 // left out.
 std::shared_ptr<Disc> OpenCueOverFiles(const std::string& cuePath, const std::string& cueText)
 {
-    Cd* cd = cue_parse_string(cueText.c_str());
+    // Editors often save a byte order mark, which libcue does not expect.
+    std::string text = cueText.rfind("\xEF\xBB\xBF", 0) == 0 ? cueText.substr(3) : cueText;
+    if (!LooksLikeCueSheet(text)) return nullptr;
+    Cd* cd = cue_parse_string(text.c_str());
     if (!cd) return nullptr;
     std::vector<CueTrack> tracks = AudioTracks(cuePath, cd);
     cd_delete(cd);

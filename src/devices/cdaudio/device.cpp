@@ -103,7 +103,7 @@ private:
         case Verb::Set: return Set(c.setting);
         case Verb::Play:
         case Verb::Seek: return Move(c);
-        case Verb::Stop: return player_.Hold(player_.State().position) ? 0 : MCIERR_HARDWARE;
+        case Verb::Stop: player_.Hold(player_.State().position); return 0;
         }
         return MCIERR_UNRECOGNIZED_COMMAND;
     }
@@ -171,8 +171,9 @@ private:
         if (c.position.fieldCount > 0 || c.position.start) {
             if (!ResolvePosition(c.position, tmsf_, Tracks(), frame)) return MCIERR_OUTOFRANGE;
         }
-        bool queued = c.verb == Verb::Play ? player_.Play(frame) : player_.Hold(frame);
-        return queued ? 0 : MCIERR_HARDWARE;
+        if (c.verb == Verb::Play) player_.Play(frame);
+        else player_.Hold(frame);
+        return 0;
     }
 
     Drive drive_;

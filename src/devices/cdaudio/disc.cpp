@@ -16,19 +16,8 @@ std::string Lower(std::string text)
     for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     return text;
 }
-}  // namespace
 
-std::vector<Track> TracksFromLengths(const std::vector<std::uint64_t>& lengths)
-{
-    std::vector<Track> tracks;
-    std::uint64_t start = 0;
-    for (std::uint64_t length : lengths) {
-        tracks.push_back({start, length});
-        start += length;
-    }
-    return tracks;
-}
-
+// Reads a small text file whole; false when missing or larger than `limit`.
 bool ReadTextFile(const std::string& path, std::size_t limit, std::string& text)
 {
     std::error_code error;
@@ -40,6 +29,18 @@ bool ReadTextFile(const std::string& path, std::size_t limit, std::string& text)
     buffer << in.rdbuf();
     text = buffer.str();
     return text.size() <= limit;
+}
+}  // namespace
+
+std::vector<Track> TracksFromLengths(const std::vector<std::uint64_t>& lengths)
+{
+    std::vector<Track> tracks;
+    std::uint64_t start = 0;
+    for (std::uint64_t length : lengths) {
+        tracks.push_back({start, length});
+        start += length;
+    }
+    return tracks;
 }
 
 bool CueNamesRawImages(const std::string& cueText)
@@ -66,12 +67,12 @@ std::shared_ptr<Disc> OpenDisc(const std::string& path)
     if (extension == ".cue") {
         std::string text;
         if (!ReadTextFile(path, kMaxSheetBytes, text)) return nullptr;
-        return CueNamesRawImages(text) ? OpenImageDisc(path) : OpenCueOverFiles(path, text);
+        return CueNamesRawImages(text) ? OpenImageDisc(path, false) : OpenCueOverFiles(path, text);
     }
     if (extension == ".toc") {
         std::error_code sizeError;
         if (std::filesystem::file_size(path, sizeError) > kMaxSheetBytes || sizeError) return nullptr;
-        return OpenImageDisc(path);
+        return OpenImageDisc(path, true);
     }
     return nullptr;
 }

@@ -47,11 +47,10 @@ std::shared_ptr<Disc> OpenDisc(const std::string& path);
 // Per-format readers used by OpenDisc.
 std::shared_ptr<Disc> OpenFolderDisc(const std::string& folder);
 std::shared_ptr<Disc> OpenCueOverFiles(const std::string& cuePath, const std::string& cueText);
-std::shared_ptr<Disc> OpenImageDisc(const std::string& path);
+// `cdrdaoToc`: a cdrdao TOC file rather than a cue sheet over a raw image.
+std::shared_ptr<Disc> OpenImageDisc(const std::string& path, bool cdrdaoToc);
 // True when a cue sheet's FILE lines name raw images (BINARY, MOTOROLA),
 // which libcdio reads, rather than audio files.
 bool CueNamesRawImages(const std::string& cueText);
-// Reads a small text file whole; false when missing or larger than `limit`.
-bool ReadTextFile(const std::string& path, std::size_t limit, std::string& text);
 
 }  // namespace cdaudio

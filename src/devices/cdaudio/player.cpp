@@ -7,7 +7,8 @@
 
 namespace cdaudio {
 namespace {
-// The worker also looks every so often, since the callback cannot wake it.
+// While the ring is full the worker looks every so often for room, since
+// the callback cannot wake it.
 constexpr auto kWorkerPoll = std::chrono::milliseconds(10);
 
 bool NullAudioForced()
@@ -49,15 +50,14 @@ void Player::CheckOutput()
     }
 }
 
-bool Player::Request(bool play, std::uint64_t at)
+void Player::Request(bool play, std::uint64_t at)
 {
-    std::uint32_t generation = generation_ + 1;
-    if (!renderer_.Requests().Push({generation, play, at})) return false;
-    generation_ = generation;
-    last_ = {generation, play, at};
+    generation_ = (generation_ + 1) & kGenerationMask;
+    last_ = {generation_, play, at};
+    renderer_.Requests().Post(last_);
     {
         std::lock_guard lock(targetMutex_);
-        target_.generation = generation;
+        target_.generation = generation_;
         target_.play = play;
         target_.next = at;
         wake_ = true;
@@ -65,12 +65,11 @@ bool Player::Request(bool play, std::uint64_t at)
     wakeWorker_.notify_one();
     // Without an audio thread the request is taken at once.
     if (virtual_) renderer_.Render(virtualBuffer_.data(), 0);
-    return true;
 }
 
-bool Player::Play(std::uint64_t at) { return Request(true, at); }
+void Player::Play(std::uint64_t at) { Request(true, at); }
 
-bool Player::Hold(std::uint64_t at) { return Request(false, at); }
+void Player::Hold(std::uint64_t at) { Request(false, at); }
 
 void Player::SetDisc(std::shared_ptr<Disc> disc)
 {
@@ -85,10 +84,9 @@ void Player::SetDisc(std::shared_ptr<Disc> disc)
 
 PlayedState Player::State() const
 {
-    constexpr std::uint32_t mask = (1u << Renderer::kGenerationBits) - 1;
     PlayedState played = renderer_.Played();
-    if (played.generation == (generation_ & mask)) return played;
-    return {generation_ & mask, last_.play, last_.at};
+    if (played.generation == generation_) return played;
+    return {generation_, last_.play, last_.at};
 }
 
 // Reads one block for the current request into the ring; false when there
@@ -102,6 +100,8 @@ bool Player::FillOne()
         target = target_;
     }
     if (!target.play || !target.disc) return false;
+    bool freshRequest = blocksForTarget_ < kHeadroomBlocks || target.generation != publishedGeneration_;
+    if (!freshRequest && renderer_.Ring().Filled() >= kRingBlocks - kHeadroomBlocks) return false;
     AudioBlock* block = renderer_.Ring().WriteSlot();
     if (!block) return false;
     std::uint64_t length = target.disc->Length();
@@ -117,6 +117,8 @@ bool Player::FillOne()
     target_.next += block->frames;
     target_.play = !block->endOfDisc;
     renderer_.Ring().Publish();
+    blocksForTarget_ = target.generation == publishedGeneration_ ? blocksForTarget_ + 1 : 1;
+    publishedGeneration_ = target.generation;
     return true;
 }
 
@@ -129,7 +131,10 @@ void Player::RunWorker()
         }
         if (FillOne()) continue;
         std::unique_lock lock(targetMutex_);
-        wakeWorker_.wait_for(lock, kWorkerPoll, [this] { return quit_ || wake_; });
+        auto woken = [this] { return quit_ || wake_; };
+        // Playing with a full ring: look again soon. Otherwise sleep until asked.
+        if (target_.play && target_.disc) wakeWorker_.wait_for(lock, kWorkerPoll, woken);
+        else wakeWorker_.wait(lock, woken);
         wake_ = false;
     }
 }

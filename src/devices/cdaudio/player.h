@@ -25,9 +25,8 @@ public:
 
     // Stops, and holds at the start of `disc` (null: no disc).
     void SetDisc(std::shared_ptr<Disc> disc);
-    // False when the request cannot be queued (the output has stalled).
-    bool Play(std::uint64_t at);
-    bool Hold(std::uint64_t at);
+    void Play(std::uint64_t at);
+    void Hold(std::uint64_t at);
     // The position heard and whether it plays, the last request included.
     PlayedState State() const;
 
@@ -45,7 +44,7 @@ private:
         std::shared_ptr<Disc> disc;
     };
 
-    bool Request(bool play, std::uint64_t at);
+    void Request(bool play, std::uint64_t at);
     bool FillOne();
     void RunWorker();
 
@@ -61,6 +60,10 @@ private:
     Target target_;
     bool wake_ = false;
     bool quit_ = false;
+    // Reader's own: the request of the newest block in the ring, and how many
+    // blocks it has put in for that request.
+    std::uint32_t publishedGeneration_ = 0;
+    std::size_t blocksForTarget_ = 0;
     std::thread worker_;
     std::unique_ptr<AudioSink> sink_;
 };

@@ -5,17 +5,6 @@
 namespace cdaudio {
 namespace {
 
-constexpr int kPositionBits = 40;
-constexpr std::uint64_t kPositionMask = (std::uint64_t{1} << kPositionBits) - 1;
-constexpr std::uint32_t kGenerationMask = (1u << Renderer::kGenerationBits) - 1;
-
-// Newer, same or older than the generation the callback follows (wraps).
-int Compare(std::uint32_t block, std::uint32_t current)
-{
-    auto difference = static_cast<std::int32_t>(block - current);
-    return difference > 0 ? 1 : difference < 0 ? -1 : 0;
-}
-
 std::int16_t Scale(std::int16_t sample, std::uint32_t gain)
 {
     return static_cast<std::int16_t>(static_cast<std::int64_t>(sample) * gain / 0xFFFF);
@@ -25,25 +14,29 @@ std::int16_t Scale(std::int16_t sample, std::uint32_t gain)
 
 PlayedState Renderer::Played() const
 {
-    std::uint64_t word = played_.load(std::memory_order_acquire);
-    return {static_cast<std::uint32_t>(word >> (kPositionBits + 1)) & kGenerationMask,
-            ((word >> kPositionBits) & 1) != 0, word & kPositionMask};
+    PlayerRequest word = Unpack(played_.load(std::memory_order_acquire));
+    return {word.generation, word.play, word.at};
 }
 
 void Renderer::Publish()
 {
-    std::uint64_t word = (std::uint64_t{generation_ & kGenerationMask} << (kPositionBits + 1)) |
-                         (std::uint64_t{playing_} << kPositionBits) | (position_ & kPositionMask);
-    played_.store(word, std::memory_order_release);
+    played_.store(Pack(generation_, playing_, position_), std::memory_order_release);
 }
 
+// Takes new requests and drops what was read for older ones, which frees
+// the ring for the worker at once.
 void Renderer::TakeRequests()
 {
-    PlayerRequest request;
-    while (requests_.Pop(request)) {
+    PlayerRequest request = requests_.Latest();
+    if (request.generation != generation_) {
         generation_ = request.generation;
         playing_ = request.play;
         position_ = request.at;
+    }
+    for (const AudioBlock* block = ring_.Front(); block && CompareGenerations(block->generation, generation_) < 0;
+         block = ring_.Front()) {
+        ring_.Pop();
+        consumed_ = 0;
     }
 }
 
@@ -57,7 +50,7 @@ void Renderer::Render(std::int16_t* out, std::size_t frames)
     while (done < frames && playing_) {
         const AudioBlock* block = ring_.Front();
         if (!block) break;  // underrun: silence, and the position waits
-        int age = Compare(block->generation, generation_);
+        int age = CompareGenerations(block->generation, generation_);
         if (age < 0) {
             ring_.Pop();
             consumed_ = 0;

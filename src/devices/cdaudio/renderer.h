@@ -2,8 +2,9 @@
 // drives the output (PortAudio's callback, the null output's clock, or the
 // caller of AdvanceVirtualOutput), one at a time.
 //
-// Render never locks, allocates, logs or touches files: it takes requests
-// from the queue, frames from the ring, and publishes what it played.
+// Render never locks, allocates, logs or touches files: it takes the latest
+// request from the mailbox, frames from the ring, and publishes what it
+// played.
 #pragma once
 
 #include <atomic>
@@ -16,16 +17,14 @@ namespace cdaudio {
 
 // What the output has played, packed into one word so that it is read whole.
 struct PlayedState {
-    std::uint32_t generation;  // low kGenerationBits of the request taken last
+    std::uint32_t generation;  // of the request taken last
     bool playing;
     std::uint64_t position;    // disc frame after the last frame heard
 };
 
 class Renderer {
 public:
-    static constexpr int kGenerationBits = 23;
-
-    RequestQueue<64>& Requests() { return requests_; }
+    RequestMailbox& Requests() { return requests_; }
     BlockRing& Ring() { return ring_; }
 
     // Audio thread: fills `frames` interleaved stereo frames.
@@ -40,7 +39,7 @@ private:
     void TakeRequests();
     void Publish();
 
-    RequestQueue<64> requests_;
+    RequestMailbox requests_;
     BlockRing ring_;
     std::atomic<std::uint64_t> played_{0};
     std::atomic<std::uint64_t> framesOut_{0};

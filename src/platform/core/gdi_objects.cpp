@@ -145,14 +145,15 @@ GdiTally LiveGdiTally() { return g_tally; }
 void ResetGdi() {
     for (DeviceContext* dc : g_dcs) delete dc;
     g_dcs.clear();
-    std::erase_if(g_objects, [](auto& entry) {
-        if (entry.second.stock) {
-            entry.second.selections = 0;
-            return false;
+    for (auto it = g_objects.begin(); it != g_objects.end();) {
+        if (it->second.stock) {
+            it->second.selections = 0;
+            ++it;
+        } else {
+            delete it->first;
+            it = g_objects.erase(it);
         }
-        delete entry.first;
-        return true;
-    });
+    }
     g_tally = GdiTally{};
 }
 

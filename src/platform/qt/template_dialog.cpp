@@ -1,6 +1,6 @@
 #include "platform/qt/template_dialog.h"
 
-#include <QFontMetricsF>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QImage>
 #include <QLabel>
@@ -46,16 +46,13 @@ QLabel* MakeIcon(const win::DialogItem& item, const QRect& place, QWidget* paren
 int DialogUnits::X(int du) const { return static_cast<int>(std::lround(du * baseX / 4)); }
 int DialogUnits::Y(int du) const { return static_cast<int>(std::lround(du * baseY / 8)); }
 
-QRect DialogUnits::ToPixels(int x, int y, int w, int h) const {
-    const int left = X(x);
-    const int top = Y(y);
-    return QRect(left, top, X(x + w) - left, Y(y + h) - top);
-}
+QRect DialogUnits::ToPixels(int x, int y, int w, int h) const { return QRect(X(x), Y(y), X(w), Y(h)); }
 
+// Whole pixels, rounded as the system rounds its own base units.
 DialogUnits BaseUnits(const QFont& font) {
-    const QFontMetricsF metrics(font);
-    const QString letters = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
-    return {metrics.horizontalAdvance(letters) / letters.size(), std::ceil(metrics.height())};
+    const QFontMetrics metrics(font);
+    const int letters = metrics.horizontalAdvance(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
+    return {static_cast<qreal>((letters / 26 + 1) / 2), static_cast<qreal>(metrics.height())};
 }
 
 QFont TemplateFont(const res::DialogTemplate& tmpl) {

@@ -12,7 +12,8 @@
 namespace qthost {
 
 // Dialog units of a font: x = average width of the 52 letters A-Z a-z,
-// y = the font's height; a unit is a quarter of x and an eighth of y.
+// y = the font's height; a unit is a quarter of x and an eighth of y. Each
+// coordinate and size converts on its own, as the system converts them.
 struct DialogUnits {
     qreal baseX = 0;
     qreal baseY = 0;

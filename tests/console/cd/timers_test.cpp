@@ -85,3 +85,18 @@ TEST_F(CdTimers, TrayButtonOpensAFullDriveAndClosesAnyOther) {
     EXPECT_EQ(g_blinkCount, 0);
     EXPECT_EQ(g_trayTick, console->host.Now());
 }
+
+// The tick count wraps round every 49.7 days; a wait across the wrap still
+// lasts its seven seconds.
+TEST_F(CdTimers, TrayWaitAcrossTheWrapOfTheTickCountLastsSevenSeconds) {
+    console->host.Advance(0u - console->host.Now() - 3000u);
+    ASSERT_EQ(console->host.Now(), 0xFFFFFFFFu - 2999u);
+    g_listMode = 1;
+    CdTrayButton(Window());
+    console->host.Advance(6000);
+    EXPECT_EQ(g_blinkCount, 6);
+    EXPECT_EQ(g_listMode, 1);
+    console->host.Advance(1000);
+    EXPECT_EQ(g_listMode, 0);
+    EXPECT_EQ(g_blinkCount, 6);
+}
