@@ -29,6 +29,7 @@ constexpr int kTrackX0 = 320, kTrackStep = 24, kTracksPerRow = 10;
 // ---------------------------------------------------------------------------
 // [SECTION] Actions and press conditions
 // ---------------------------------------------------------------------------
+// The transport's codes 5..8 are the buttons' own control numbers.
 void Rew(HWND) { CdTransport(PRESS_REW); }
 void Ff(HWND) { CdTransport(PRESS_FF); }
 void Bak(HWND) { CdTransport(PRESS_BAK); }

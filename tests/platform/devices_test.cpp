@@ -1,4 +1,6 @@
 // Command strings, auxiliary devices and the wave volume.
+#include <gtest/gtest.h>
+
 #include <cstring>
 #include <string>
 

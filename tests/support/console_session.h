@@ -22,7 +22,7 @@
 
 struct ConsoleOptions {
     // Folder, .cue or .toc that the virtual drive holds; "" = an empty drive.
-    std::string disc;
+    std::string disc = "";
     // Answers for "cdaudio" instead of the virtual drive (not owned), e.g. a
     // recording device. `disc` is then unused.
     win::CommandStringDevice* device = nullptr;

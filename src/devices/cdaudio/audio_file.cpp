@@ -33,7 +33,8 @@ std::unique_ptr<AudioFile> AudioFile::Open(const std::string& path)
     if (!file) return nullptr;
     std::unique_ptr<AudioFile> audio(new AudioFile);
     audio->file_ = file;
-    if (info.frames <= 0 || info.frames > kMaxSourceFrames || info.channels <= 0 || info.samplerate <= 0) {
+    if (info.frames <= 0 || info.frames > kMaxSourceFrames || info.channels <= 0 || info.channels > kMaxChannels ||
+        info.samplerate <= 0) {
         return nullptr;
     }
     audio->channels_ = info.channels;
@@ -49,7 +50,7 @@ std::unique_ptr<AudioFile> AudioFile::Open(const std::string& path)
         if (error || !audio->resampler_) return nullptr;
         audio->converted_.resize(kChunkFrames * 2);
     }
-    if (audio->length_ == 0) return nullptr;
+    if (audio->length_ == 0 || audio->length_ > kMaxTrackFrames) return nullptr;
     return audio;
 }
 

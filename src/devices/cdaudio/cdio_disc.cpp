@@ -107,7 +107,9 @@ std::shared_ptr<Disc> FromCdio(CdIo_t* cdio, bool errorCorrected)
             lsn_t begin = cdio_get_track_lsn(cdio, track);
             lsn_t last = cdio_get_track_last_lsn(cdio, track);
             if (begin == CDIO_INVALID_LSN || last == CDIO_INVALID_LSN || last < begin) continue;
-            lengths.push_back(static_cast<std::uint64_t>(last - begin + 1) * kFramesPerSector);
+            std::uint64_t length = static_cast<std::uint64_t>(last - begin + 1) * kFramesPerSector;
+            if (length > kMaxTrackFrames) continue;
+            lengths.push_back(length);
             firstSectors.push_back(begin);
         }
     }

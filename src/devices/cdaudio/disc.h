@@ -15,6 +15,11 @@ constexpr std::uint32_t kFramesPerSector = 588;  // one CD frame: 1/75 s
 constexpr std::uint32_t kSectorsPerSecond = 75;
 // A disc holds at most 99 tracks.
 constexpr std::size_t kMaxTracks = 99;
+// A longer track (27 hours) is garbage; the cap keeps every disc position
+// well inside what the player packs into one word.
+constexpr std::uint64_t kMaxTrackFrames = std::uint64_t{1} << 32;
+// More channels than this is garbage too.
+constexpr int kMaxChannels = 64;
 
 struct Track {
     std::uint64_t start = 0;   // first frame on the disc timeline

@@ -1,0 +1,133 @@
+// bench_engine: how soon a play is heard, how fast seven looping pads mix at
+// 1.5x, how long a 10 MB WAV takes to load, and what a minute of stereo costs.
+#include "engine/engine.h"
+#include "engine/engine_output.h"
+
+#include <benchmark/benchmark.h>
+#include <sndfile.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr int kDeviceRate = 44100;
+
+// A stereo 16-bit WAV of `seconds` of two detuned sines at `rate`, made once.
+std::string StereoWav(double seconds, int rate) {
+    const std::string path = "/tmp/bench_engine_" + std::to_string(int(seconds * 1000)) + "_" +
+                             std::to_string(rate) + ".wav";
+    SF_INFO info{};
+    info.samplerate = rate;
+    info.channels = 2;
+    info.format = SF_FORMAT_WAV | SF_FORMAT_PCM_16;
+    SNDFILE* file = sf_open(path.c_str(), SFM_WRITE, &info);
+    const size_t frames = size_t(seconds * rate);
+    std::vector<short> pcm(2 * frames);
+    for (size_t i = 0; i < frames; ++i) {
+        pcm[2 * i] = short(12000 * std::sin(2 * M_PI * 440.0 * double(i) / rate));
+        pcm[2 * i + 1] = short(12000 * std::sin(2 * M_PI * 443.0 * double(i) / rate));
+    }
+    sf_writef_short(file, pcm.data(), sf_count_t(frames));
+    sf_close(file);
+    return path;
+}
+
+EngineHandle OpenManual(int32_t rate) {
+    EngineConfig config{10, 1, 1, 0};
+    const EngineHandle engine = EngineOpenManual(&config, rate, kDeviceRate);
+    EngineOpenChannels(engine, 8, 2);
+    EngineActivate(engine, 1);
+    return engine;
+}
+
+void CloseAll(EngineHandle engine, const std::vector<EngineHandle>& samples) {
+    EngineCloseChannel(engine, 0, 1);
+    for (const EngineHandle sample : samples)
+        EngineFreeSample(engine, sample);
+    EngineClose(engine);
+}
+
+// Frames of output from the block that takes the play to its first audible
+// frame, over many phases of the request against the resampler's blocks.
+void BM_PlayToFirstSound(benchmark::State& state) {
+    const int32_t rate = int32_t(state.range(0));
+    const EngineHandle engine = OpenManual(rate);
+    const EngineHandle sample = EngineLoadSample(engine, StereoWav(0.1, 44100).c_str(), 0, 0);
+    std::vector<float> out(2 * 2048);
+    size_t worst = 0, total = 0, plays = 0;
+    for (auto _ : state) {
+        EngineRender(engine, out.data(), uint32_t(300 + 37 * (plays % 50)));
+        const PlayRequest request{24, engine, 1, sample, 0, 5, 0};
+        EnginePlay(&request);
+        EngineRender(engine, out.data(), 2048);
+        size_t first = 0;
+        while (first < 2048 && std::fabs(out[2 * first]) < 1e-4f)
+            ++first;
+        worst = std::max(worst, first);
+        total += first;
+        ++plays;
+        EngineFlushChannel(engine, 1, 2);
+        EngineRender(engine, out.data(), 1024);
+    }
+    state.counters["frames_mean"] = double(total) / double(plays);
+    state.counters["frames_worst"] = double(worst);
+    CloseAll(engine, {sample});
+}
+BENCHMARK(BM_PlayToFirstSound)->Arg(22050)->Arg(33074)->Iterations(200);
+
+// Sixty seconds of output, rendered in device blocks, with seven pads looping.
+void BM_MixSevenLoopingPadsAt1_5x(benchmark::State& state) {
+    const EngineHandle engine = OpenManual(33074);
+    std::vector<EngineHandle> samples;
+    for (uint32_t channel = 1; channel <= 7; ++channel) {
+        samples.push_back(EngineLoadSample(engine, StereoWav(0.5 + 0.1 * channel, 44100).c_str(), 0, 0));
+        const PlayRequest request{24, engine, channel, samples.back(), 0, 5, 65535};
+        EnginePlay(&request);
+    }
+    std::vector<float> block(2 * 128);
+    const size_t blocks = 60 * kDeviceRate / 128;
+    for (auto _ : state)
+        for (size_t b = 0; b < blocks; ++b) {
+            EngineRender(engine, block.data(), 128);
+            benchmark::DoNotOptimize(block.data());
+        }
+    state.counters["realtime_x"] =
+        benchmark::Counter(60.0 * double(state.iterations()), benchmark::Counter::kIsRate);
+    CloseAll(engine, samples);
+}
+BENCHMARK(BM_MixSevenLoopingPadsAt1_5x)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// 10 MB of 16-bit stereo at 44100 is 59.4 seconds; at 22050 it is resampled.
+void BM_LoadTenMegabyteWav(benchmark::State& state) {
+    const int rate = int(state.range(0));
+    const std::string path = StereoWav(10.0 * 1024 * 1024 / (4.0 * rate), rate);
+    const EngineHandle engine = OpenManual(22050);
+    for (auto _ : state) {
+        const EngineHandle sample = EngineLoadSample(engine, path.c_str(), 0, 0);
+        EngineFreeSample(engine, sample);
+    }
+    CloseAll(engine, {});
+}
+BENCHMARK(BM_LoadTenMegabyteWav)->Arg(44100)->Arg(22050)->Unit(benchmark::kMillisecond);
+
+void BM_MemoryPerMinuteOfStereo(benchmark::State& state) {
+    const EngineHandle engine = OpenManual(22050);
+    const std::string path = StereoWav(60.0, int(state.range(0)));
+    EngineStats stats{};
+    for (auto _ : state) {
+        const EngineHandle sample = EngineLoadSample(engine, path.c_str(), 0, 0);
+        EngineGetStats(&stats);
+        EngineFreeSample(engine, sample);
+    }
+    state.counters["MB_per_minute"] = double(stats.sampleBytes) / 1e6;
+    CloseAll(engine, {});
+}
+BENCHMARK(BM_MemoryPerMinuteOfStereo)->Arg(44100)->Arg(22050)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+} // namespace
+
+BENCHMARK_MAIN();
