@@ -35,5 +35,17 @@ bitmaps: deps
 bench: build
 	cd $(BUILD) && for b in bench/bench_*; do ./$$b; done
 
+# Runs each fuzz program for FUZZ_SECONDS (libFuzzer, clang, sanitizers) and
+# merges what it finds new into fuzz/corpus; `make test` replays that corpus.
+FUZZ_BUILD   ?= build-fuzz
+FUZZ_SECONDS ?= 60
+FUZZ_TARGETS ?= command_parser cdaudio_device disc_cue disc_toc disc_folder sample_loader set_file
+fuzz: deps
+	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Debug \
+		-DTORNEL_FUZZ=ON -DTORNEL_SANITIZE=ON -DTORNEL_BENCH=OFF \
+		"-DCMAKE_C_FLAGS=-O1 -fsanitize=fuzzer-no-link" "-DCMAKE_CXX_FLAGS=-O1 -fsanitize=fuzzer-no-link"
+	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target $(addprefix fuzz_,$(FUZZ_TARGETS))
+	fuzz/run.sh $(FUZZ_BUILD) $(FUZZ_SECONDS) $(FUZZ_TARGETS)
+
 clean:
 	rm -rf $(BUILD) $(TEST_BUILD)

@@ -2,7 +2,7 @@
 // playing in real time (null output) and the repeat tick run every 10 ms as
 // timer 2 asks.
 //
-// Method: a short loop (A = 1000 ms, B = 1040 ms) runs for 1000 jumps. A proxy
+// Method: a short loop (A = 1000 ms, B = 1037 ms) runs for 1000 jumps. A proxy
 // in front of the device notes the last position the tick read and, when the
 // tick sends its play command, how far past B that position was ("seen") and
 // how many frames the output had played since the previous jump ("heard":
@@ -28,7 +28,7 @@
 namespace {
 
 constexpr int kPointA = 1000;
-constexpr int kPointB = 1040;
+constexpr int kPointB = 1037;  // not a multiple of the 10 ms period, so the phase of B varies
 constexpr int kJumps = 1000;
 constexpr double kFramesPerMs = 44.1;
 

@@ -28,7 +28,7 @@ std::string StereoWav(double seconds, int rate) {
     const size_t frames = size_t(seconds * rate);
     std::vector<short> pcm(2 * frames);
     for (size_t i = 0; i < frames; ++i) {
-        pcm[2 * i] = short(12000 * std::sin(2 * M_PI * 440.0 * double(i) / rate));
+        pcm[2 * i] = short(12000 * std::cos(2 * M_PI * 440.0 * double(i) / rate));
         pcm[2 * i + 1] = short(12000 * std::sin(2 * M_PI * 443.0 * double(i) / rate));
     }
     sf_writef_short(file, pcm.data(), sf_count_t(frames));
@@ -57,7 +57,7 @@ void BM_PlayToFirstSound(benchmark::State& state) {
     const int32_t rate = int32_t(state.range(0));
     const EngineHandle engine = OpenManual(rate);
     const EngineHandle sample = EngineLoadSample(engine, StereoWav(0.1, 44100).c_str(), 0, 0);
-    std::vector<float> out(2 * 2048);
+    std::vector<float> out(2 * 4096);
     size_t worst = 0, total = 0, plays = 0;
     for (auto _ : state) {
         EngineRender(engine, out.data(), uint32_t(300 + 37 * (plays % 50)));

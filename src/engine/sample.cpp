@@ -36,21 +36,34 @@ std::vector<float> ReadFrames(SNDFILE* file, const SF_INFO& info, int channels) 
     return pcm;
 }
 
+// Fed in slices: soxr keeps a whole one-shot input in its FIFO and moves it
+// along as it goes, which turns long files quadratic.
 std::vector<float> ToMixRate(const std::vector<float>& pcm, int rate, int channels) {
     if (pcm.empty() || rate == kMixRate)
         return pcm;
-    const size_t inFrames = pcm.size() / channels;
-    const size_t outFrames = size_t(std::llround(double(inFrames) * kMixRate / rate));
-    std::vector<float> out(std::max<size_t>(outFrames, 1) * channels);
-    const soxr_io_spec_t io = soxr_io_spec(SOXR_FLOAT32_I, SOXR_FLOAT32_I);
     const soxr_quality_spec_t quality = soxr_quality_spec(SOXR_HQ, 0);
     const soxr_runtime_spec_t runtime = soxr_runtime_spec(1);
-    size_t done = 0;
-    if (soxr_oneshot(rate, kMixRate, unsigned(channels), pcm.data(), inFrames, nullptr, out.data(),
-                     outFrames, &done, &io, &quality, &runtime))
+    soxr_error_t error = nullptr;
+    std::unique_ptr<soxr, decltype(&soxr_delete)> resampler(
+        soxr_create(rate, kMixRate, unsigned(channels), &error, nullptr, &quality, &runtime), soxr_delete);
+    if (error)
         return {};
-    out.resize(done * channels);
-    return out;
+    const size_t inFrames = pcm.size() / channels;
+    std::vector<float> out;
+    std::vector<float> slice(size_t(kReadFrames) * channels * (kMixRate / 1000 + 1));
+    const size_t sliceFrames = slice.size() / channels;
+    size_t taken = 0;
+    while (true) {
+        const size_t ilen = std::min<size_t>(kReadFrames, inFrames - taken);
+        const float* in = ilen ? pcm.data() + taken * channels : nullptr; // null ends the input
+        size_t idone = 0, odone = 0;
+        if (soxr_process(resampler.get(), in, ilen, &idone, slice.data(), sliceFrames, &odone))
+            return {};
+        out.insert(out.end(), slice.begin(), slice.begin() + odone * channels);
+        taken += idone;
+        if (!in && odone < sliceFrames)
+            return out;
+    }
 }
 
 int16_t ToInt16(float value) {
