@@ -16,7 +16,8 @@ namespace {
 
 constexpr int kDeviceRate = 44100;
 
-// A stereo 16-bit WAV of `seconds` of two detuned sines at `rate`, made once.
+// A stereo 16-bit WAV of `seconds` of two detuned sines at `rate`; the caller
+// removes it.
 std::string StereoWav(double seconds, int rate) {
     const std::string path = "/tmp/bench_engine_" + std::to_string(int(seconds * 1000)) + "_" +
                              std::to_string(rate) + ".wav";
@@ -56,7 +57,9 @@ void CloseAll(EngineHandle engine, const std::vector<EngineHandle>& samples) {
 void BM_PlayToFirstSound(benchmark::State& state) {
     const int32_t rate = int32_t(state.range(0));
     const EngineHandle engine = OpenManual(rate);
-    const EngineHandle sample = EngineLoadSample(engine, StereoWav(0.1, 44100).c_str(), 0, 0);
+    const std::string path = StereoWav(0.1, 44100);
+    const EngineHandle sample = EngineLoadSample(engine, path.c_str(), 0, 0);
+    std::remove(path.c_str());
     std::vector<float> out(2 * 4096);
     size_t worst = 0, total = 0, plays = 0;
     for (auto _ : state) {
@@ -84,7 +87,9 @@ void BM_MixSevenLoopingPadsAt1_5x(benchmark::State& state) {
     const EngineHandle engine = OpenManual(33074);
     std::vector<EngineHandle> samples;
     for (uint32_t channel = 1; channel <= 7; ++channel) {
-        samples.push_back(EngineLoadSample(engine, StereoWav(0.5 + 0.1 * channel, 44100).c_str(), 0, 0));
+        const std::string path = StereoWav(0.5 + 0.1 * channel, 44100);
+        samples.push_back(EngineLoadSample(engine, path.c_str(), 0, 0));
+        std::remove(path.c_str());
         const PlayRequest request{24, engine, channel, samples.back(), 0, 5, 65535};
         EnginePlay(&request);
     }
@@ -110,6 +115,7 @@ void BM_LoadTenMegabyteWav(benchmark::State& state) {
         const EngineHandle sample = EngineLoadSample(engine, path.c_str(), 0, 0);
         EngineFreeSample(engine, sample);
     }
+    std::remove(path.c_str());
     CloseAll(engine, {});
 }
 BENCHMARK(BM_LoadTenMegabyteWav)->Arg(44100)->Arg(22050)->Unit(benchmark::kMillisecond);
@@ -124,6 +130,7 @@ void BM_MemoryPerMinuteOfStereo(benchmark::State& state) {
         EngineFreeSample(engine, sample);
     }
     state.counters["MB_per_minute"] = double(stats.sampleBytes) / 1e6;
+    std::remove(path.c_str());
     CloseAll(engine, {});
 }
 BENCHMARK(BM_MemoryPerMinuteOfStereo)->Arg(44100)->Arg(22050)->Unit(benchmark::kMillisecond)->Iterations(3);

@@ -35,8 +35,6 @@ namespace {
 using engine::Command;
 using engine::Op;
 
-constexpr int32_t kMinRate = 1000;
-constexpr int32_t kMaxRate = 8 * engine::kNaturalRate;
 constexpr int32_t kMinDeviceRate = 8000;
 constexpr int32_t kMaxDeviceRate = 192000;
 // A callback that has not taken a request for this long is taken as lost.
@@ -116,8 +114,6 @@ bool ConfigUsable(const EngineConfig* config) {
 }
 
 EngineHandle OpenEngine(int32_t rate, bool manual, int32_t deviceRate) {
-    if (rate < kMinRate || rate > kMaxRate)
-        return 0;
     std::lock_guard lock(g_lock);
     try {
         auto e = std::make_unique<Engine>(rate, manual, deviceRate);

@@ -24,7 +24,8 @@
  * soxr resampler whose ratio makes it play at R/22050 on the device. The
  * resampler is created and primed at open on the control thread; priming
  * makes its buffers large enough never to grow again, so soxr_output in the
- * callback does not allocate. When the ratio is exactly 1 the mix goes to the device directly.
+ * callback does not allocate. When the ratio is exactly 1 the mix goes to the
+ * device directly.
  *
  * Output: PortAudio's default output in blocks of 128 frames. Without a sound
  * card, when it cannot be opened or when it is lost, or with the environment
@@ -89,7 +90,9 @@ ENGINE_API EngineHandle EngineLoadSample(EngineHandle engine, const char* path, 
 ENGINE_API uint32_t EngineOpenChannels(EngineHandle engine, uint32_t count, uint32_t mode);
 ENGINE_API uint32_t EnginePlay(const PlayRequest* request);
 ENGINE_API uint32_t EngineFlushChannel(EngineHandle engine, uint32_t channel, uint32_t mode);
-/* channel 0 with flag 1 stops every channel; a channel with flag 0 that one. */
+/* channel 0 with flag 1 stops and closes every channel; a channel with flag 0
+ * that one (the flag itself is not examined). A closed channel ignores plays
+ * until EngineOpenChannels opens it again. */
 ENGINE_API uint32_t EngineCloseChannel(EngineHandle engine, uint32_t channel, uint32_t flag);
 ENGINE_API uint32_t EngineFreeSample(EngineHandle engine, EngineHandle sample);
 ENGINE_API uint32_t EngineClose(EngineHandle engine);

@@ -15,6 +15,8 @@ std::atomic<uint32_t> g_outputLevel{0xFFFFFFFFu}; // kept across opens
 // blocks of 1 to 128 frames at speed ratios from 0.05 to 8: none).
 constexpr int kPrimeRequests = 4;
 constexpr size_t kPrimeFrames = 65536;
+constexpr double kMinRatio = 0.05;
+constexpr double kMaxRatio = 8.0;
 
 void ApplyLevel(float* out, size_t frames) {
     const uint32_t level = g_outputLevel.load(std::memory_order_relaxed);
@@ -41,9 +43,11 @@ Renderer::Renderer(int32_t rate, int deviceRate) : deviceRate_(deviceRate) {
     soxr_runtime_spec_t runtime = soxr_runtime_spec(1);
     runtime.log2_min_dft_size = 9;
     runtime.log2_large_dft_size = 10;
+    const double ratio = double(kMixRate) * rate / kNaturalRate / deviceRate;
+    if (ratio < kMinRatio || ratio > kMaxRatio)
+        return;
     soxr_error_t error = nullptr;
-    resampler_ = soxr_create(double(kMixRate) * rate / kNaturalRate, deviceRate, 2, &error, nullptr,
-                             &quality, &runtime);
+    resampler_ = soxr_create(ratio * deviceRate, deviceRate, 2, &error, nullptr, &quality, &runtime);
     if (error || soxr_set_input_fn(resampler_, Pull, this, kPullFrames))
         return;
     std::vector<float> scratch(2 * kPrimeFrames);

@@ -35,6 +35,9 @@ TEST(EngineRecords, CheckReportsAnEngineAndOpenWantsItsConfig) {
     EngineConfig config{10, 1, 1, 0xBEEF};
     EXPECT_EQ(EngineOpenManual(&config, 0, 44100), 0u);
     EXPECT_EQ(EngineOpenManual(&config, -22050, 44100), 0u);
+    EXPECT_EQ(EngineOpenManual(&config, 1000, 44100), 0u);   // slower than a twentieth
+    EXPECT_EQ(EngineOpenManual(&config, 200000, 44100), 0u); // faster than eightfold
+    EXPECT_EQ(EngineOpenManual(&config, 22050, 0), 0u);
     const EngineHandle engine = EngineOpenManual(&config, 22050, 44100);
     EXPECT_NE(engine, 0u);
     EXPECT_EQ(EngineDeviceRate(engine), 44100);

@@ -69,7 +69,7 @@ TEST(Multimedia, DefaultAuxDeviceIsOneCdAudioSourceWithVolume) {
     EXPECT_EQ(g_sunk, 0xCC8CCB20u);
     EXPECT_EQ(auxGetDevCapsA(1, &caps, sizeof caps), MMSYSERR_BADDEVICEID);
     EXPECT_EQ(session.Calls().back(), "auxGetDevCapsA(1,48)");
-    EXPECT_EQ(session.CallsStartingWith("auxSetVolume").back(), "auxSetVolume(0,3432827680)");
+    EXPECT_EQ(session.CallsStartingWith("auxSetVolume").back(), "auxSetVolume(0,3431779104)");
 }
 
 TEST(Multimedia, ConfiguredAuxDevicesFailAsToldAndOnlyCdSourcesReachTheSink) {

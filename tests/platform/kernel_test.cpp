@@ -55,7 +55,7 @@ TEST(Language, FirstSetVariableDecides) {
     setenv("LC_ALL", "C", 1);  // takes precedence over LANG
     char name[7];
     EXPECT_EQ(VerLanguageNameA(0x411, name, sizeof name), 6u);
-    EXPECT_STREQ(name, "Japanes");  // the English name, cut to the buffer
+    EXPECT_STREQ(name, "Japane");  // the English name, cut to the buffer
     setenv("LANGUAGE", "ja", 1);
     VerLanguageNameA(0x411, name, sizeof name);
     EXPECT_STREQ(name, kJapaneseInJapanese);

@@ -10,13 +10,17 @@ class MessageLoopTest : public WindowTest {};
 
 TEST_F(MessageLoopTest, CreateSendsWmCreateWithItsParameters) {
     int marker = 0;
+    void* createParams = nullptr;  // read while the record still exists
+    onMessage_ = [&](UINT msg) {
+        if (msg == WM_CREATE) createParams = reinterpret_cast<const CREATESTRUCTA*>(seen_.back().lParam)->lpCreateParams;
+    };
     HWND hwnd = CreateWindowExA(0, "PlatformTest", "Title", WS_CAPTION, CW_USEDEFAULT, CW_USEDEFAULT, 640, 480,
                                 nullptr, nullptr, nullptr, &marker);
     ASSERT_NE(hwnd, nullptr);
     const auto creates = Seen(WM_CREATE);
     ASSERT_EQ(creates.size(), 1u);
     EXPECT_EQ(creates[0].hwnd, hwnd);
-    EXPECT_EQ(reinterpret_cast<const CREATESTRUCTA*>(creates[0].lParam)->lpCreateParams, &marker);
+    EXPECT_EQ(createParams, &marker);
     EXPECT_EQ(session_.WindowTitle(), "Title");
     EXPECT_EQ(MainWindow(), hwnd);
     RECT client;

@@ -33,66 +33,65 @@ std::vector<float> Finish(std::vector<float> pcm) {
     return pcm;
 }
 
+// Fills `seconds` of sound from `voice`(frame index).
+template <class Voice>
+std::vector<float> Synth(double seconds, Voice voice) {
+    std::vector<float> pcm(Frames(seconds));
+    for (size_t i = 0; i < pcm.size(); ++i)
+        pcm[i] = float(voice(i));
+    return Finish(pcm);
+}
+
 } // namespace
 
 std::vector<float> Kick() {
-    std::vector<float> pcm(Frames(0.45));
     double phase = 0;
-    for (size_t i = 0; i < pcm.size(); ++i) {
-        const double hz = 45 + 110 * Decay(i, 0.04); // the pitch drop gives the thump
-        phase += kTwoPi * hz / kRate;
-        pcm[i] = float(0.9 * std::sin(phase) * Decay(i, 0.16));
-    }
-    return Finish(pcm);
+    return Synth(0.45, [&](size_t i) {
+        phase += kTwoPi * (45 + 110 * Decay(i, 0.04)) / kRate; // the pitch drop gives the thump
+        return 0.9 * std::sin(phase) * Decay(i, 0.16);
+    });
 }
 
 std::vector<float> Snare() {
     Noise noise;
-    std::vector<float> pcm(Frames(0.25));
-    for (size_t i = 0; i < pcm.size(); ++i) {
+    return Synth(0.25, [&](size_t i) {
         const double body = std::sin(kTwoPi * 185 * double(i) / kRate) * Decay(i, 0.03);
-        pcm[i] = float(0.45 * body + 0.5 * noise.Next() * Decay(i, 0.06));
-    }
-    return Finish(pcm);
+        return 0.45 * body + 0.5 * noise.Next() * Decay(i, 0.06);
+    });
 }
 
 std::vector<float> HiHat() {
     Noise noise;
-    std::vector<float> pcm(Frames(0.09));
     double previous = 0;
-    for (size_t i = 0; i < pcm.size(); ++i) {
+    return Synth(0.09, [&](size_t i) {
         const double white = noise.Next();
-        pcm[i] = float(0.6 * (white - previous) * 0.5 * Decay(i, 0.018)); // differenced: bright
+        const double bright = white - previous; // differenced noise: the highs only
         previous = white;
-    }
-    return Finish(pcm);
+        return 0.3 * bright * Decay(i, 0.018);
+    });
 }
 
 std::vector<float> Stab() {
     const double notes[] = {220.0, 261.63, 329.63, 440.0}; // A minor
-    std::vector<float> pcm(Frames(0.5));
     double smooth = 0;
-    for (size_t i = 0; i < pcm.size(); ++i) {
+    return Synth(0.5, [&](size_t i) {
         double saw = 0;
         for (const double hz : notes)
             saw += 2 * std::fmod(hz * double(i) / kRate, 1.0) - 1;
-        const double cutoff = 0.05 + 0.4 * Decay(i, 0.08); // one-pole low-pass closing
-        smooth += cutoff * (saw / 4 - smooth);
-        pcm[i] = float(0.8 * smooth * Decay(i, 0.18));
-    }
-    return Finish(pcm);
+        smooth += (0.05 + 0.4 * Decay(i, 0.08)) * (saw / 4 - smooth); // a closing low-pass
+        return 0.8 * smooth * Decay(i, 0.18);
+    });
 }
 
 std::vector<float> Riser() {
     Noise noise;
-    std::vector<float> pcm(Frames(2.0));
     double phase = 0;
-    for (size_t i = 0; i < pcm.size(); ++i) {
-        const double t = double(i) / double(pcm.size());
+    const double length = double(Frames(2.0));
+    return Synth(2.0, [&](size_t i) {
+        const double t = double(i) / length;
         phase += kTwoPi * (200 + 1800 * t * t) / kRate;
-        pcm[i] = float(t * t * (0.35 * std::sin(phase) + 0.25 * noise.Next()));
-    }
-    return Finish(pcm);
+        return t * t * (0.35 * std::sin(phase) + 0.25 * noise.Next());
+    });
 }
 
 } // namespace demo_samples

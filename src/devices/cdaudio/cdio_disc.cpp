@@ -10,6 +10,7 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <sstream>
 
 #include <unistd.h>
 
@@ -120,9 +121,19 @@ std::shared_ptr<Disc> FromCdio(CdIo_t* cdio, bool errorCorrected)
     return std::make_shared<CdioDisc>(cdio, TracksFromLengths(lengths), std::move(firstSectors), errorCorrected);
 }
 
+// libcdio divides by the sector size of a track whose TRACK line names no
+// mode (it reads a line up to a NUL or "//"), and that size is then 0.
+bool TrackWithoutMode(const std::string& line)
+{
+    std::istringstream words(line.substr(0, std::min(line.find('\0'), line.find("//"))));
+    std::string keyword, mode;
+    return words >> keyword && keyword == "TRACK" && !(words >> mode);
+}
+
 // libcdio looks for the files a TOC names relative to the current folder,
 // not to the TOC; so it is given a copy of the TOC naming them in full.
-// Returns the copy's path ("" on failure); the caller removes it.
+// Returns the copy's path ("" on failure, or for a TOC libcdio would crash
+// on); the caller removes it.
 std::string TocWithFullPaths(const std::string& tocPath)
 {
     std::ifstream in(tocPath, std::ios::binary);
@@ -130,6 +141,7 @@ std::string TocWithFullPaths(const std::string& tocPath)
     std::filesystem::path folder = std::filesystem::path(tocPath).parent_path();
     std::string text, line;
     while (std::getline(in, line)) {
+        if (TrackWithoutMode(line)) return "";
         std::size_t keyword = line.find_first_not_of(" \t");
         bool namesFile = keyword != std::string::npos &&
                          (line.compare(keyword, 5, "FILE ") == 0 || line.compare(keyword, 10, "AUDIOFILE ") == 0 ||
