@@ -32,7 +32,6 @@ Canvas Mark(int size, std::uint8_t ground) {
     t(1, kBlack);
     t(0, kWhite);
     c.Fill(o + 7, o + 8, 18, 1, kAqua);
-    c.Set(o + 24, o + 2 + 8, kRed);  // a red cue dot at the end of the bar
     return c;
 }
 

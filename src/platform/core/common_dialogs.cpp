@@ -46,10 +46,13 @@ BOOL ChooseFile(OPENFILENAMEA* ofn, bool save) {
 
 BOOL GetOpenFileNameA(OPENFILENAMEA* ofn) { return ChooseFile(ofn, false); }
 BOOL GetSaveFileNameA(OPENFILENAMEA* ofn) { return ChooseFile(ofn, true); }
-DWORD CommDlgExtendedError() { return core::State().commDlgError; }
+DWORD CommDlgExtendedError() {
+    core::LogCall("CommDlgExtendedError");
+    return core::State().commDlgError;
+}
 
-HINSTANCE ShellExecuteA(HWND, const char* verb, const char* file, const char* parameters, const char*, int showCmd) {
-    core::LogCall("ShellExecuteA", verb, file, parameters, showCmd);
+HINSTANCE ShellExecuteA(HWND, const char*, const char* file, const char*, const char*, int) {
+    core::LogCall("ShellExecuteA", file);
     constexpr std::uintptr_t kOk = 42;         // any value above 32
     constexpr std::uintptr_t kNotFound = 2;    // SE_ERR_FNF
     if (!file || !*file) return reinterpret_cast<HINSTANCE>(kNotFound);

@@ -38,7 +38,8 @@ public:
     // (Starting the console itself is in tests/support: the platform does not
     // know the console.) When set, a GetMessageA that finds nothing to do
     // closes the main window (WM_CLOSE) instead of waiting, so that a test can
-    // run WinMain to its end.
+    // run WinMain to its end. When not set (or once the close was sent), such
+    // a GetMessageA returns 0 as if the quit had come with code 0.
     void CloseWhenIdle(bool on);
     // Called with the milliseconds of every step of Advance, before the
     // timers of that step fire: lets a test drive virtual device outputs.
@@ -57,11 +58,13 @@ public:
     void Close();          // the close box (WM_CLOSE)
 
     // --- Time and message loop -----------------------------------------------
+    // The virtual tick count; it starts at 1000000 and moves only in Advance.
     DWORD Now() const;
     // Advances the virtual clock by ms in steps, delivering every timer tick
     // and paint that falls due on the way, in order.
     void Advance(DWORD ms);
-    // Dispatches queued messages and pending paints until none is left;
+    // Dispatches queued messages, pending paints and due timer ticks until
+    // none is left or a quit is pending (which it leaves for QuitPosted);
     // no virtual time passes.
     void Pump();
     bool QuitPosted() const;
@@ -76,14 +79,52 @@ public:
     bool MenuChecked(UINT id) const;
 
     // --- The call log -------------------------------------------------------------
-    // Every platform call as text, e.g. "SetTimer(1,100)",
-    // "mciSendStringA(status cdaudio position)", "InvalidateRect(32,90,409,240)".
+    // Every call the program makes into namespace win, one line each, as
+    // "Name(arg,arg,...)": numbers in decimal (COLORREF and DWORD values
+    // unsigned), strings unquoted and cut to the length given, a null string
+    // empty; window, DC and menu handles are left out, GDI objects appear as
+    // pen, brush, font, bitmap, null or invalid. The host's own input and
+    // pumping are not program calls and are not recorded. Formats:
+    //   windows   GetModuleHandleA(name) RegisterClassA(class)
+    //             CreateWindowExA(class,title,width,height) ShowWindow(cmd)
+    //             UpdateWindow() DestroyWindow() DefWindowProcA(msg,wParam,lParam)
+    //             SetWindowTextA(text) GetWindowTextA(size) GetClientRect()
+    //   messages  GetMessageA() PeekMessageA(remove) TranslateMessage()
+    //             DispatchMessageA(msg,wParam,lParam) PostMessageA(msg,wParam,lParam)
+    //             SendMessageA(msg,wParam,lParam) PostQuitMessage(code)
+    //   paint     InvalidateRect(l,t,r,b) or InvalidateRect(null) (rectangle as
+    //             given, erase flag left out) BeginPaint() EndPaint() GetDC()
+    //             ReleaseDC() CreateCompatibleDC() DeleteDC()
+    //   objects   CreatePen(style,width,color) CreateSolidBrush(color)
+    //             CreateFontA(h,w,esc,orient,weight,italic,underline,strike,
+    //                         charset,outPrec,clipPrec,quality,pitch,face)
+    //             GetStockObject(n) SelectObject(kind) DeleteObject(kind) GetObjectA(kind)
+    //   drawing   Rectangle(l,t,r,b) MoveToEx(x,y) LineTo(x,y) Polyline(x0,y0,x1,y1,...)
+    //             TextOutA(x,y,text) SetTextColor(c) SetBkColor(c) SetBkMode(m)
+    //             BitBlt(x,y,width,height)
+    //   resources LoadBitmapA(name) LoadIconA(name) LoadCursorA(name) LoadMenuA(name)
+    //   menus     SetMenu(menu|null) CheckMenuItem(id,flags) DestroyMenu()
+    //   timers    SetTimer(id,period) KillTimer(id) GetTickCount()
+    //   modal     MessageBoxA(caption|text|type) DialogBoxParamA(template) EndDialog(result)
+    //             SetDlgItemInt(id,value,signed) GetDlgItemInt(id,signed)
+    //             SetDlgItemTextA(id,text) GetDlgItemTextA(id,size)
+    //             GetOpenFileNameA(description|pattern) GetSaveFileNameA(description|pattern)
+    //             CommDlgExtendedError() ShellExecuteA(file)
+    //   kernel    GetCurrentDirectoryA(size) VerLanguageNameA(language,size)
+    //             CreateFileA(path,access,disposition) WriteFile(size)
+    //             FlushFileBuffers() CloseHandle() MoveFileExA(from,to,flags) DeleteFileA(path)
+    //   sound     mciSendStringA(command) auxGetNumDevs() auxGetDevCapsA(id,size)
+    //             auxGetVolume(id) auxSetVolume(id,volume) waveOutSetVolume(device,volume)
+    // e.g. "SetTimer(1,100)", "InvalidateRect(32,90,409,240)",
+    // "MessageBoxA(Tornel Error|Timer not exists.|16)", "auxSetVolume(0,3431779104)".
     const std::vector<std::string>& Calls() const;
     void ClearCalls();
     // Only the calls whose text starts with `prefix`.
     std::vector<std::string> CallsStartingWith(const std::string& prefix) const;
 
-    // --- Scripted modal answers (consumed in order; unscripted: cancel / first button) ---
+    // --- Scripted modal answers (consumed in order) ---
+    // Unscripted: a message box answers IDOK for MB_OK and IDCANCEL otherwise;
+    // a file dialog is cancelled; a dialog gets Cancel (see AnswerDialog).
     void AnswerMessageBox(int buttonId);
     // Next file dialog returns this full path; an empty string cancels.
     void AnswerFileDialog(const std::string& path);
@@ -102,7 +143,8 @@ public:
     // Every file write after `bytes` more bytes fails as on a full disk
     // (negative: no limit).
     void LimitDiskSpace(long bytes);
-    // The language name VerLanguageNameA gives (default: the English name).
+    // The language name VerLanguageNameA gives, for any language (default:
+    // the English "Japanese", whatever the environment says).
     void SetLanguageName(const std::string& bytes);
 };
 

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "commands/set_file.h"
+#include "pads/sample_pads.h"
 #include "shell/console_state.h"
 #include "support/console_session.h"
 #include "support/engine_spy.h"
