@@ -279,4 +279,9 @@ ENGINE_API void EngineGetStats(EngineStats* stats) {
         stats->sampleBytes += loaded.sample->pcm.size() * sizeof(int16_t);
 }
 
+ENGINE_API int32_t EngineSampleLoaded(EngineHandle engine, EngineHandle sample) {
+    std::lock_guard lock(g_lock);
+    return FindEngine(engine) && FindSample(engine, sample) ? 1 : 0;
+}
+
 } // extern "C"

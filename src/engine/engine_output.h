@@ -34,6 +34,9 @@ typedef struct EngineStats {
 
 ENGINE_API void EngineGetStats(EngineStats* stats);
 
+/* 1 when `sample` is a loaded, not yet freed sample of `engine`, else 0. */
+ENGINE_API int32_t EngineSampleLoaded(EngineHandle engine, EngineHandle sample);
+
 #ifdef __cplusplus
 }
 #endif

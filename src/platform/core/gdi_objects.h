@@ -62,6 +62,10 @@ void Track(GdiObject* obj, GdiKind kind);
 // Null when obj is not a live object (stock objects are live).
 GdiInfo* InfoOf(HGDIOBJ obj);
 bool IsLiveDC(HDC hdc);
+// New device contexts with the default objects selected, and their end.
+HDC NewWindowDC(HWND hwnd);
+HDC NewMemoryDC();
+void FreeDC(HDC hdc);
 // Frees every live object and DC and zeroes the counts.
 void ResetGdi();
 

@@ -37,9 +37,6 @@ void AddToUpdate(Window& w, const RECT& r) {
     if (w.update.size() > kMaxPieces) w.update = {Bounds(w.update)};
 }
 
-HDC NewWindowDC(HWND hwnd);  // gdi_objects.cpp
-void FreeDC(HDC hdc);        // gdi_objects.cpp
-
 }  // namespace core
 
 BOOL InvalidateRect(HWND hwnd, const RECT* rect, BOOL erase) {

@@ -33,11 +33,12 @@ TEST_F(Keyboard, HeldPlayKeyPlaysOnceAndLightsTheLampUntilReleased) {
     c.host.KeyDown('Z', true);
     EXPECT_EQ(EngineSpyCalls("EnginePlay"), Calls{"EnginePlay(1,loops=0)"});
     const PlayRequest request = EngineSpyLastPlay();
-    EXPECT_EQ(request.size, 24);
-    EXPECT_EQ(request.engine, g_mixer);
-    EXPECT_EQ(request.sample, g_padSample[0]);
-    EXPECT_EQ(request.start, 0u);
-    EXPECT_EQ(request.mode, 5u);
+    // Packed fields: compared by value.
+    EXPECT_EQ(int{request.size}, 24);
+    EXPECT_EQ(std::uint32_t{request.engine}, g_mixer);
+    EXPECT_EQ(std::uint32_t{request.sample}, g_padSample[0]);
+    EXPECT_EQ(std::uint32_t{request.start}, 0u);
+    EXPECT_EQ(std::uint32_t{request.mode}, 5u);
     EXPECT_EQ(g_pressed, PRESS_PADKEY);
     EXPECT_TRUE(LampIs(0, kLit));
 
