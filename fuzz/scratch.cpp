@@ -24,8 +24,10 @@ void RemoveScratch()
 const std::string& ScratchDir()
 {
     if (g_dir.empty()) {
-        char pattern[] = "/tmp/tornel-fuzz-XXXXXX";
-        if (!mkdtemp(pattern)) {
+        // In memory where there is such a folder: every input is written once.
+        std::string pattern = std::filesystem::is_directory("/dev/shm") ? "/dev/shm" : "/tmp";
+        pattern += "/tornel-fuzz-XXXXXX";
+        if (!mkdtemp(pattern.data())) {
             std::perror("mkdtemp");
             std::abort();
         }

@@ -2,20 +2,12 @@
 // level sinks wired to the audio devices.
 #include <cstdio>
 #include <cstdlib>
-#include <memory>
 
-#include "app/disc_prompt.h"
-#include "devices/cdaudio/cdaudio.h"
-#include "engine/engine.h"
-#include "platform/devices.h"
+#include "app/devices.h"
 #include "platform/qt/qt_host.h"
 #include "shell/main_window.h"
 
 namespace {
-
-cdaudio::Device* g_drive = nullptr;  // the level sink is a plain function
-
-void SetCdLevel(win::DWORD level) { g_drive->SetLevel(level); }
 
 bool HasDisplay() {
     for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
@@ -26,24 +18,8 @@ bool HasDisplay() {
 }
 
 int RunConsole() {
-    cdaudio::Options options;
-    options.output = cdaudio::Output::Default;
-    options.initialDisc = cdaudio::DemoDiscPath();
-    options.usePhysicalDrive = true;
-    options.askForDisc = AskForDisc;
-    std::unique_ptr<cdaudio::Device> drive = cdaudio::CreateDevice(options);
-    g_drive = drive.get();
-    win::InstallCdAudioDevice(g_drive);
-    win::SetCdLevelSink(SetCdLevel);
-    win::SetWaveLevelSink(EngineSetOutputLevel);
-
-    const int result = WinMain(win::GetModuleHandleA(nullptr), nullptr, const_cast<char*>(""), win::SW_SHOWNORMAL);
-
-    win::SetCdLevelSink(nullptr);
-    win::SetWaveLevelSink(nullptr);
-    win::InstallCdAudioDevice(nullptr);
-    g_drive = nullptr;
-    return result;
+    const ProgramDevices devices(ProgramDriveOptions());
+    return WinMain(win::GetModuleHandleA(nullptr), nullptr, const_cast<char*>(""), win::SW_SHOWNORMAL);
 }
 
 }  // namespace

@@ -82,6 +82,19 @@ TEST_F(MessageLoopTest, CloseDestroysThroughTheDefaultProcedureAndPostsQuit) {
     EXPECT_EQ(MainWindow(), nullptr);
 }
 
+TEST_F(MessageLoopTest, DestroyingAgainWhileBeingDestroyedIsHarmless) {
+    HWND hwnd = Open();
+    onMessage_ = [hwnd](UINT msg) {
+        if (msg == WM_DESTROY) {
+            EXPECT_EQ(DestroyWindow(hwnd), TRUE);
+        }
+    };
+    EXPECT_EQ(DestroyWindow(hwnd), TRUE);
+    EXPECT_EQ(Seen(WM_DESTROY).size(), 1u);
+    EXPECT_EQ(DestroyWindow(hwnd), FALSE);
+    EXPECT_EQ(PostMessageA(hwnd, kAppMessage, 0, 0), FALSE);
+}
+
 TEST_F(MessageLoopTest, ProgramLoopRunsToItsEndWhenClosedWhileIdle) {
     HWND hwnd = Open();
     SetTimer(hwnd, 1, 100, nullptr);

@@ -25,11 +25,14 @@ public:
 
     bool eventFilter(QObject* object, QEvent* event) override {
         auto* widget = qobject_cast<QWidget*>(object);
+        if (event->type() == QEvent::Show) fprintf(stderr, "SHOW %s %d %d\n", object->metaObject()->className(), widget && widget->isWindow(), widget && widget->isModal());
         if (event->type() == QEvent::Show && widget && widget->isWindow() && widget->isModal() && script_) {
             qApp->removeEventFilter(this);
             // After open() has returned: the dialog is complete and focused.
             QTimer::singleShot(0, this, [this, widget] {
+                fprintf(stderr, "SCRIPT\n");
                 script_(widget);
+                fprintf(stderr, "SCRIPT DONE\n");
                 deleteLater();
             });
         }

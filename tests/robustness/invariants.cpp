@@ -79,7 +79,7 @@ Halves ExpectedLevel(int volumeY, int balanceX, int leftEnd, int fullTrim) {
 
 std::string CheckLevel(const char* pair, win::DWORD sent, Halves expected) {
     for (long long half : {expected.left, expected.right}) {
-        if (!Within(static_cast<int>(half), 0, 65535) || half != static_cast<int>(half))
+        if (half < 0 || half > 65535)
             return Broken(std::string(pair) + " level formula leaves 0..65535", half);
     }
     const long long value = expected.left | expected.right << 16;
@@ -111,7 +111,8 @@ std::string CheckSamples() {
     EngineStats stats{};
     EngineGetStats(&stats);
     if (stats.engines != 1) return Broken("engines open", stats.engines);
-    if (stats.samples != held) return Broken("engine holds samples no pad holds", stats.samples - held);
+    if (stats.samples != held)
+        return Broken("engine samples besides the pads' own", static_cast<long long>(stats.samples) - held);
     return "";
 }
 
@@ -136,7 +137,7 @@ std::string CheckGdiBalance(const headless::GdiCounts& baseline) {
     return out.str();
 }
 
-std::string CheckShutDown(const headless::GdiCounts& running) {
+std::string CheckShutDown(const headless::GdiCounts& running, int bitmapsLoaded) {
     if (g_mixer != 0) return "engine handle kept after shutdown";
     for (int p = 0; p < kPadCount; ++p) {
         if (g_padSample[p] != 0) return Broken("sample handle kept after shutdown", p);
@@ -145,6 +146,6 @@ std::string CheckShutDown(const headless::GdiCounts& running) {
     EngineGetStats(&stats);
     if (stats.engines != 0 || stats.samples != 0 || stats.channels != 0) return "engine left open after shutdown";
     headless::GdiCounts expected = running;
-    expected.bitmaps -= kBitmapCount;
+    expected.bitmaps -= bitmapsLoaded;
     return CheckGdiBalance(expected);
 }

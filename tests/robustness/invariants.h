@@ -13,5 +13,6 @@ std::string CheckConsoleState();
 // Every pen, brush, font, bitmap and device context made for one drawing has
 // been given back.
 std::string CheckGdiBalance(const headless::GdiCounts& baseline);
-// After the shutdown: engine closed with nothing left in it, bitmaps freed.
-std::string CheckShutDown(const headless::GdiCounts& running);
+// After the shutdown: engine closed with nothing left in it, and the panel
+// bitmaps that had loaded freed.
+std::string CheckShutDown(const headless::GdiCounts& running, int bitmapsLoaded);

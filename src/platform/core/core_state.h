@@ -20,6 +20,7 @@ struct Window {
     WNDPROC proc = nullptr;
     DWORD style = 0;
     bool alive = true;
+    bool destroying = false;           // WM_DESTROY under way: a second destroy is a no-op
     HMENU menu = nullptr;
     HICON icon = nullptr;
     DialogState* dialog = nullptr;     // set for a modal dialog's own handle

@@ -145,7 +145,8 @@ namespace core {
 
 void DestroyWindowNow(HWND hwnd) {
     Window* w = FindWindow(hwnd);
-    if (!w) return;
+    if (!w || w->destroying) return;
+    w->destroying = true;
     Send(hwnd, WM_DESTROY, 0, 0);
     w->alive = false;
     w->update.clear();

@@ -34,7 +34,7 @@ public:
     bool WaitForInput(win::DWORD deadline) override {
         const auto remaining = static_cast<std::int32_t>(deadline - TickCount());
         if (remaining > 0) {
-            wake_.start(remaining);
+            wake_.start(std::min(remaining, 60000));
             QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
             wake_.stop();
         } else {

@@ -117,7 +117,7 @@ TEST_F(MenuCommands, WaveSpeedCancelKeepsTheRateButStillReopens) {
     c.host.Command(IDM_WAVESPEED);
     EXPECT_EQ(g_waveRate, 22050);
     EXPECT_EQ(EngineSpyCalls("EngineOpen("), Calls{"EngineOpen(22050)"});
-    EXPECT_EQ(EngineSpyCalls("EngineClose"), Calls{"EngineClose"});
+    EXPECT_EQ(EngineSpyCalls("EngineClose"), (Calls{"EngineCloseChannel(0,1)", "EngineClose"}));
 }
 
 TEST_F(MenuCommands, AboutClosesOnOkOrCancelBriefHelpOnlyOnOk) {

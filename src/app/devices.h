@@ -1,0 +1,26 @@
+// The program's devices: the "cdaudio" drive and the two level sinks (CD
+// level to the drive, wave level to the mixer engine), installed for the
+// console for as long as the object lives.
+#pragma once
+
+#include <memory>
+
+#include "devices/cdaudio/cdaudio.h"
+
+// The drive as the program uses it: the sound card, the physical drive when
+// there is one, else the bundled demo disc, and a prompt for a disc when the
+// tray closes empty.
+cdaudio::Options ProgramDriveOptions();
+
+class ProgramDevices {
+public:
+    explicit ProgramDevices(const cdaudio::Options& drive);
+    ~ProgramDevices();
+    ProgramDevices(const ProgramDevices&) = delete;
+    ProgramDevices& operator=(const ProgramDevices&) = delete;
+
+    cdaudio::Device& Drive() const { return *drive_; }
+
+private:
+    std::unique_ptr<cdaudio::Device> drive_;
+};

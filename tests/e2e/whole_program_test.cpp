@@ -1,0 +1,186 @@
+// The whole program in one test process: WinMain on the Qt host, offscreen,
+// with the devices the program builds (the drive holding the demo disc, the
+// engine, both on their real-time null outputs), driven through Qt input
+// from inside its own message loop: the disc plays, a pad is loaded and
+// fired, a set file is saved over an old one and loaded back, and Exit ends
+// WinMain with 0.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <filesystem>
+#include <functional>
+
+#include "app/devices.h"
+#include "engine/engine_output.h"
+#include "qt/qt_console.h"
+#include "shell/console_state.h"
+#include "shell/main_window.h"
+#include "support/sample_files.h"
+
+using namespace win;
+
+namespace {
+
+constexpr int kWaitMs = 20000;  // generous: the sanitizers slow every step
+constexpr std::uint32_t kBrightGreen = 0x00FF00;
+const QPoint kPlay(110, 42);
+const QPoint kPadOneLoad(95, 382);
+const QPoint kSpeedKnob(399, 330);
+
+// Runs the console's queue along with Qt's events until `done` holds.
+bool PumpUntil(const std::function<bool()>& done) {
+    return QTest::qWaitFor(
+        [&done] {
+            Pump();
+            return done();
+        },
+        kWaitMs);
+}
+
+std::string CdReply(const char* command) {
+    char reply[64] = "";
+    mciSendStringA(command, reply, sizeof reply, nullptr);
+    return reply;
+}
+
+QAction* MenuItem(const QString& text) {
+    for (QAction* action : TopWindow()->findChildren<QAction*>()) {
+        if (action->text() == text) return action;
+    }
+    return nullptr;
+}
+
+void SendMouse(QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons held) {
+    QMouseEvent event(type, at, Panel()->mapToGlobal(at), button, held, Qt::NoModifier);
+    QApplication::sendEvent(Panel(), &event);
+}
+
+// A script for the next modal window: picks `path` in a file dialog.
+std::function<void(QWidget*)> ChooseFile(const std::string& path, std::function<void()> then = {}) {
+    return [path, then](QWidget* window) {
+        auto* dialog = qobject_cast<QFileDialog*>(window);
+        EXPECT_NE(dialog, nullptr) << "expected a file dialog";
+        if (dialog == nullptr) {
+            if (auto* other = qobject_cast<QDialog*>(window)) other->reject();
+            return;
+        }
+        if (then) then();
+        dialog->selectFile(QString::fromLocal8Bit(path.c_str()));
+        dialog->accept();
+    };
+}
+
+class WholeProgram : public ::testing::Test {
+protected:
+    SampleFolder folder;
+    std::string kick = folder.File("KICK.WAV");
+    std::string setFile = folder.Write("set.tnl", "an older set\n");
+
+    WholeProgram() { std::filesystem::copy_file(TORNEL_DEMO_SAMPLES_DIR "/KICK.WAV", kick); }
+
+    void PlayTheDisc(const ProgramDevices& devices) {
+        ASSERT_TRUE(PumpUntil([] { return Panel() != nullptr && Panel()->isVisible(); }));
+        ASSERT_EQ(g_trackCount, 3);
+        ASSERT_EQ(g_cdState, 2);
+        QTest::mouseClick(Panel(), Qt::LeftButton, {}, kPlay);
+        ASSERT_TRUE(PumpUntil([] { return g_cdState == 0; }));
+        EXPECT_EQ(CdReply("status cdaudio mode"), "playing");
+        const std::string started = CdReply("status cdaudio position");
+        const std::uint64_t frames = devices.Drive().FramesPlayed();
+        EXPECT_TRUE(PumpUntil([&] {
+            return CdReply("status cdaudio position") != started && devices.Drive().FramesPlayed() > frames;
+        }));
+    }
+
+    void LoadAndFirePadOne() {
+        OnModal(ChooseFile(kick));
+        QTest::mouseClick(Panel(), Qt::LeftButton, {}, kPadOneLoad);
+        ASSERT_TRUE(PumpUntil([] { return g_padLoaded[0] == 1; }));
+        EXPECT_STREQ(g_padTitle[0], "KICK.WAV");
+        EXPECT_EQ(EngineSampleLoaded(g_mixer, g_padSample[0]), 1);
+
+        QTest::keyPress(Panel(), Qt::Key_Z);
+        EXPECT_TRUE(PumpUntil([] { return g_pressed == 19 && SurfacePixel(94, 310) == kBrightGreen; }));
+        QTest::keyRelease(Panel(), Qt::Key_Z);
+        EXPECT_TRUE(PumpUntil([] { return g_pressed == 0 && SurfacePixel(94, 310) != kBrightGreen; }));
+    }
+
+    void SaveOverTheOldSet() {
+        QString asked;
+        OnModal(ChooseFile(setFile, [&asked] {
+            OnModal([&asked](QWidget* window) {
+                auto* box = qobject_cast<QMessageBox*>(window);
+                EXPECT_NE(box, nullptr) << "expected the overwrite question";
+                if (box == nullptr) return;
+                asked = box->text();
+                box->button(QMessageBox::Ok)->click();
+            });
+        }));
+        MenuItem("Save Tornel File")->trigger();
+        ASSERT_TRUE(PumpUntil([this] { return ReadWholeFile(setFile).rfind("#FileName", 0) == 0; }));
+        EXPECT_EQ(asked.toStdString(), setFile + " is already exists. OverWrite ?");
+        const std::string blank = "   \n";
+        EXPECT_EQ(ReadWholeFile(setFile), "#FileName;Pathname;Tornel Ver3.0\nKICK.WAV " + kick + "\n" + blank + blank +
+                                              blank + blank + blank + blank + "*\n*\n7\n7\n7\n7\n7\n7\n7\n*\n22050\n");
+    }
+
+    // The speed fader dragged up ten pixels: the engine reopens faster.
+    void SpeedUp() {
+        SendMouse(QEvent::MouseButtonPress, kSpeedKnob, Qt::LeftButton, Qt::LeftButton);
+        SendMouse(QEvent::MouseMove, kSpeedKnob - QPoint(0, 10), Qt::NoButton, Qt::LeftButton);
+        SendMouse(QEvent::MouseButtonRelease, kSpeedKnob - QPoint(0, 10), Qt::LeftButton, Qt::NoButton);
+        ASSERT_TRUE(PumpUntil([] { return g_waveRate == 26460; }));
+    }
+
+    void LoadTheSetBack() {
+        OnModal(ChooseFile(setFile));
+        MenuItem("Load Tornel File")->trigger();
+        ASSERT_TRUE(PumpUntil([] { return g_waveRate == 22050; }));
+        EXPECT_EQ(g_padLoaded[0], 1);
+        EXPECT_EQ(EngineSampleLoaded(g_mixer, g_padSample[0]), 1);
+        EXPECT_TRUE(TopWindow()->windowTitle().endsWith("set.tnl"));
+        EXPECT_EQ(g_cdState, 0);  // the disc played on
+    }
+
+    void RunSession(const ProgramDevices& devices) {
+        for (const std::function<void()>& step : std::initializer_list<std::function<void()>>{
+                 [&] { PlayTheDisc(devices); }, [&] { LoadAndFirePadOne(); }, [&] { SaveOverTheOldSet(); },
+                 [&] { SpeedUp(); }, [&] { LoadTheSetBack(); }}) {
+            step();
+            if (HasFatalFailure()) break;
+        }
+        // Whatever happened, leave through the menu so that WinMain returns.
+        if (QAction* exit = TopWindow() ? MenuItem("Exit") : nullptr) exit->trigger();
+    }
+};
+
+TEST_F(WholeProgram, PlaysTheDiscAndAPadSavesAndReloadsASetThenExits) {
+    cdaudio::Options drive = ProgramDriveOptions();
+    drive.output = cdaudio::Output::Null;
+    drive.usePhysicalDrive = false;
+    drive.initialDisc = TORNEL_DEMO_DISC;
+
+    int argc = 1;
+    char name[] = "test_e2e";
+    char* argv[] = {name, nullptr};
+    const int result = qthost::Run(argc, argv, [&] {
+        const ProgramDevices devices(drive);
+        QTimer::singleShot(0, [&] { RunSession(devices); });
+        return WinMain(GetModuleHandleA(nullptr), nullptr, const_cast<char*>(""), SW_SHOWNORMAL);
+    });
+    EXPECT_EQ(result, 0);
+    EXPECT_EQ(g_mixer, 0u);
+    EngineStats stats{};
+    EngineGetStats(&stats);
+    EXPECT_EQ(stats.engines, 0u);
+    EXPECT_EQ(stats.samples, 0u);
+}
+
+}  // namespace
