@@ -74,8 +74,12 @@ BOOL LineTo(HDC hdc, int x, int y) {
 BOOL Polyline(HDC hdc, const POINT* points, int count) {
     if (core::CallLog()) {
         std::string args;
-        for (int i = 0; points && i < count; ++i)
-            args += (i ? "," : "") + std::to_string(points[i].x) + "," + std::to_string(points[i].y);
+        for (int i = 0; points && i < count; ++i) {
+            if (i) args += ',';
+            args += std::to_string(points[i].x);
+            args += ',';
+            args += std::to_string(points[i].y);
+        }
         core::LogCall("Polyline", args);
     }
     if (!core::IsLiveDC(hdc) || !points || count < 2) return FALSE;
