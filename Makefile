@@ -47,5 +47,21 @@ fuzz: deps
 	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target $(addprefix fuzz_,$(FUZZ_TARGETS))
 	fuzz/run.sh $(FUZZ_BUILD) $(FUZZ_SECONDS) $(FUZZ_TARGETS)
 
+# An hour of real-time play on the headless host, reporting memory growth and
+# the CD position's drift; SOAK_SECONDS shortens it. Not part of `make test`.
+SOAK_SECONDS ?= 3600
+soak: build
+	$(BUILD)/bench/soak/bench_soak $(SOAK_SECONDS)
+
+# The long monkey run over the sanitized test build: MONKEY_MESSAGES random
+# messages from MONKEY_SEED (`make test` runs a short one with a fixed seed).
+MONKEY_MESSAGES ?= 1000000
+MONKEY_SEED     ?= 20261207
+monkey: deps
+	cmake -S . -B $(TEST_BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Debug -DTORNEL_SANITIZE=ON -DTORNEL_BENCH=OFF
+	cmake --build $(TEST_BUILD) -j $(JOBS) --target test_robustness
+	cd $(TEST_BUILD) && MONKEY_MESSAGES=$(MONKEY_MESSAGES) MONKEY_SEED=$(MONKEY_SEED) \
+		tests/robustness/test_robustness --gtest_filter='Monkey.*'
+
 clean:
 	rm -rf $(BUILD) $(TEST_BUILD)

@@ -1,8 +1,10 @@
 #!/bin/sh
 # Runs fuzz programs of a libFuzzer build for a bounded time each. New inputs
-# go to a scratch corpus first and are then merged into fuzz/corpus/<name>/,
-# keeping only those that add coverage. Crash inputs land in
-# BUILD/fuzz-artifacts/. Exits non-zero when any program found a fault.
+# go to a scratch corpus first; then fuzz/corpus/<name>/ is rebuilt as the
+# hand-written seeds (named files) plus the smallest set of found inputs
+# (named by their SHA-1) that covers what the old corpus and the new inputs
+# cover together. Crash inputs land in BUILD/fuzz-artifacts/. Exits non-zero
+# when any program found a fault.
 #   fuzz/run.sh BUILD SECONDS name...
 set -u
 build=$1
@@ -28,7 +30,18 @@ for name in $names; do
         "$scratch" "$corpus" >"$log" 2>&1; then
         failed="$failed $name"
     fi
-    "$build/fuzz/fuzz_$name" -merge=1 "$corpus" "$scratch" >>"$log" 2>&1
+    merged=$build/fuzz-merged/$name
+    rm -rf "$merged"
+    mkdir -p "$merged"
+    if "$build/fuzz/fuzz_$name" -merge=1 -max_len="$max_len" "$merged" "$corpus" "$scratch" >>"$log" 2>&1; then
+        for seed in "$corpus"/*; do
+            case $(basename "$seed") in
+                *[!0-9a-f]*) rm -f "$merged/$(sha1sum <"$seed" | cut -c1-40)" ;;
+                *) rm -f "$seed" ;;
+            esac
+        done
+        cp "$merged"/* "$corpus"/ 2>/dev/null
+    fi
     runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log" | tail -n 1)
     files=$(ls "$corpus" | wc -l)
     echo "$name: ${runs:-?} executions, corpus $files files ($log)"

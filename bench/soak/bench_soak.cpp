@@ -16,7 +16,7 @@
 #include <thread>
 
 #include "drive_watch.h"
-#include "engine/engine.h"
+#include "engine/engine_output.h"
 #include "platform/devices.h"
 #include "soak_user.h"
 #include "support/console_session.h"
@@ -107,6 +107,9 @@ void PrintSummary(const SoakFigures& f, const DriftFigures& d, const SoakCounts&
     std::printf("                 stretches off by more than the 1 ms reading: %llu (goal 0): %s; torn reads %llu\n",
                 static_cast<unsigned long long>(d.beyondReading), d.beyondReading == 0 ? "met" : "MISSED",
                 static_cast<unsigned long long>(d.tornReads));
+    EngineStats engine{};
+    EngineGetStats(&engine);
+    std::printf("pads             %u samples loaded at the end\n", engine.samples);
     std::printf("user             %llu key strokes, %llu A-B repeats, %llu jumps, %llu pad reloads, %llu replays\n\n",
                 static_cast<unsigned long long>(c.keyStrokes), static_cast<unsigned long long>(c.abRepeats),
                 static_cast<unsigned long long>(c.jumps), static_cast<unsigned long long>(c.padReloads),

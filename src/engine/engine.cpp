@@ -279,6 +279,12 @@ ENGINE_API void EngineGetStats(EngineStats* stats) {
         stats->sampleBytes += loaded.sample->pcm.size() * sizeof(int16_t);
 }
 
+ENGINE_API void EngineLoseOutput(EngineHandle engine) {
+    std::lock_guard lock(g_lock);
+    if (Engine* e = FindEngine(engine))
+        e->output.Lose();
+}
+
 ENGINE_API int32_t EngineSampleLoaded(EngineHandle engine, EngineHandle sample) {
     std::lock_guard lock(g_lock);
     return FindEngine(engine) && FindSample(engine, sample) ? 1 : 0;

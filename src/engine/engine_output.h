@@ -34,6 +34,10 @@ typedef struct EngineStats {
 
 ENGINE_API void EngineGetStats(EngineStats* stats);
 
+/* Test hook: the engine's output dies while it runs, as when the sound card
+ * is unplugged; the engine goes on over its clocked null output. */
+ENGINE_API void EngineLoseOutput(EngineHandle engine);
+
 /* 1 when `sample` is a loaded, not yet freed sample of `engine`, else 0. */
 ENGINE_API int32_t EngineSampleLoaded(EngineHandle engine, EngineHandle sample);
 

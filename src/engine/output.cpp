@@ -126,4 +126,13 @@ void Output::ReplaceWithClock() {
         Start(renderer_);
 }
 
+void Output::Lose() {
+    if (kind_ == Kind::Device) {
+        ReplaceWithClock();
+    } else if (kind_ == Kind::Clock && running_) {
+        Stop();
+        Start(renderer_);
+    }
+}
+
 } // namespace engine

@@ -37,6 +37,10 @@ public:
     // Replaces a device stream that has died with the clocked null output.
     void CheckLost();
     void ReplaceWithClock();
+    // Test hook: the output dies while it runs, as an unplugged sound card
+    // does, and the clocked null output takes over. Without a device the
+    // null output's own clock is the one that dies and is started afresh.
+    void Lose();
 
 private:
     static int DeviceCallback(const void* input, void* output, unsigned long frames,

@@ -50,7 +50,8 @@ std::vector<float> ToMixRate(const std::vector<float>& pcm, int rate, int channe
         return {};
     const size_t inFrames = pcm.size() / channels;
     std::vector<float> out;
-    std::vector<float> slice(size_t(kReadFrames) * channels * (kMixRate / 1000 + 1));
+    // Room for what one slice of input can give at this rate's ratio.
+    std::vector<float> slice(size_t(kReadFrames) * channels * (kMixRate / rate + 1));
     const size_t sliceFrames = slice.size() / channels;
     size_t taken = 0;
     while (true) {

@@ -86,9 +86,11 @@ void ExpectTemplateLayout(QDialog* dialog, const char* name) {
 QList<QWidget*> TabCycle(QDialog* dialog) {
     QList<QWidget*> cycle;
     QWidget* first = dialog->focusWidget();
-    for (QWidget* w = first; w && (cycle.isEmpty() || w != first); w = w->nextInFocusChain()) {
+    QWidget* w = first;
+    for (int step = 0; w && step < 200; ++step) {
         if (w->parentWidget() == dialog && (w->focusPolicy() & Qt::TabFocus)) cycle << w;
-        if (cycle.size() > 40) break;
+        w = w->nextInFocusChain();
+        if (w == first) break;
     }
     return cycle;
 }
@@ -135,7 +137,8 @@ TEST_F(QtDialogs, EveryDialogHasItsControlsAtTheirPlacesInTabOrder) {
             ASSERT_FALSE(stops.isEmpty());
             EXPECT_EQ(dialog->focusWidget(), stops.first());
             EXPECT_EQ(TabCycle(dialog), stops);
-            qobject_cast<QPushButton*>(Controls(dialog)[name == std::string("AboutBox") ? 1 : 0])->click();
+            QTest::keyClick(dialog, Qt::Key_Return);  // the default button: OK
+            EXPECT_FALSE(dialog->isVisible());
         }));
     }
 }

@@ -25,14 +25,11 @@ public:
 
     bool eventFilter(QObject* object, QEvent* event) override {
         auto* widget = qobject_cast<QWidget*>(object);
-        if (event->type() == QEvent::Show) fprintf(stderr, "SHOW %s %d %d\n", object->metaObject()->className(), widget && widget->isWindow(), widget && widget->isModal());
         if (event->type() == QEvent::Show && widget && widget->isWindow() && widget->isModal() && script_) {
             qApp->removeEventFilter(this);
             // After open() has returned: the dialog is complete and focused.
             QTimer::singleShot(0, this, [this, widget] {
-                fprintf(stderr, "SCRIPT\n");
                 script_(widget);
-                fprintf(stderr, "SCRIPT DONE\n");
                 deleteLater();
             });
         }
@@ -61,14 +58,12 @@ QWidget* Panel() {
 
 void Pump() { win::core::PumpMessages(); }
 
-QImage Screen() {
+std::uint32_t ScreenPixel(int x, int y) {
     QWidget* panel = Panel();
     QWindow* window = TopWindow()->windowHandle();
-    const QPoint at = panel->mapTo(TopWindow(), QPoint(0, 0));
-    return window->screen()
-        ->grabWindow(window->winId(), at.x(), at.y(), panel->width(), panel->height())
-        .toImage()
-        .convertToFormat(QImage::Format_RGB32);
+    const QPoint at = panel->mapTo(TopWindow(), QPoint(x, y));
+    const QImage shown = window->screen()->grabWindow(window->winId(), at.x(), at.y(), 1, 1).toImage();
+    return shown.isNull() ? ~0u : shown.pixel(0, 0) & 0xFFFFFF;
 }
 
 void OnModal(std::function<void(QWidget*)> script) { new ModalWatcher(std::move(script)); }

@@ -8,7 +8,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QImage>
 #include <QPoint>
 #include <functional>
 
@@ -45,8 +44,9 @@ QWidget* TopWindow();
 QWidget* Panel();
 // Dispatches what the Qt events posted (no waiting).
 void Pump();
-// The panel as the screen shows it (the window's backing store).
-QImage Screen();
+// Pixel (x, y) of the panel as the screen shows it (the window's backing
+// store), 0x00RRGGBB; ~0 before the window has reached the screen.
+std::uint32_t ScreenPixel(int x, int y);
 // Surface pixel (x, y) of the main window, 0x00RRGGBB.
 std::uint32_t SurfacePixel(int x, int y);
 // Runs `script` on the next modal window as soon as it is shown, from inside

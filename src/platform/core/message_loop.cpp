@@ -158,7 +158,12 @@ void PostHostMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
 void RunNestedLoop(const std::function<bool()>& done) {
     MSG msg;
     while (!done()) {
-        if (!core::WaitMessage(&msg, false)) return;
+        // A modal box's button ends the loop from inside the host's wait, with
+        // no message to follow: done() is asked again after every wait.
+        if (!core::NextMessage(&msg, false, false)) {
+            if (!core::CurrentHostOrNull().WaitForInput(core::WakeDeadline())) return;
+            continue;
+        }
         if (msg.message == WM_QUIT) return;  // left pending for the outer loop
         core::NextMessage(&msg, true, false);
         core::Dispatch(msg);

@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QTimer>
 #include <QUrl>
+#include <algorithm>
 #include <chrono>
 #include <map>
 #include <memory>
@@ -18,6 +19,10 @@
 namespace qthost {
 
 namespace {
+
+// With no timer running the deadline is weeks away; Qt's dispatcher turns
+// waits that long into an overflowed poll timeout, so waits are cut short.
+constexpr std::int32_t kLongestWaitMs = 60000;
 
 class QtHost final : public win::Host {
 public:
@@ -34,7 +39,7 @@ public:
     bool WaitForInput(win::DWORD deadline) override {
         const auto remaining = static_cast<std::int32_t>(deadline - TickCount());
         if (remaining > 0) {
-            wake_.start(std::min(remaining, 60000));
+            wake_.start(std::min(remaining, kLongestWaitMs));
             QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
             wake_.stop();
         } else {
