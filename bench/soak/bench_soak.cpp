@@ -140,6 +140,7 @@ void BM_Soak(benchmark::State& state) {
         figures.rssStartKb = ResidentKb();
         run.Until(totalMs, figures);
         figures.rssEndKb = ResidentKb();
+        figures.rssPeakKb = std::max(figures.rssPeakKb, figures.rssEndKb);
         figures.seconds = static_cast<double>(totalMs) / 1000;
 
         const DriftFigures drift = watch.Figures();

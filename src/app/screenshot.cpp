@@ -2,6 +2,7 @@
 // area as PNG: the README's screenshot, drawn by the program itself.
 #include <QImage>
 #include <cstdio>
+#include <cstdlib>
 #include <memory>
 
 #include "devices/cdaudio/cdaudio.h"
@@ -14,6 +15,7 @@ int main(int argc, char** argv) {
         std::fputs("usage: tornel-screenshot <out.png>\n", stderr);
         return 2;
     }
+    setenv("TORNEL_NULL_AUDIO", "1", 1);  // a picture makes no sound: no sound card is opened
     headless::Session session;
     cdaudio::Options options;
     options.output = cdaudio::Output::Virtual;

@@ -2,8 +2,8 @@
 // with the devices the program builds (the drive holding the demo disc, the
 // engine, both on their real-time null outputs), driven through Qt input
 // from inside its own message loop: the disc plays, a pad is loaded and
-// fired, a set file is saved over an old one and loaded back, and Exit ends
-// WinMain with 0.
+// fired, a set file is saved over an old one and loaded back, and Exit or
+// the close box ends WinMain with 0.
 #include <gtest/gtest.h>
 
 #include <QAction>
@@ -16,9 +16,11 @@
 #include <QTimer>
 #include <filesystem>
 #include <functional>
+#include <vector>
 
 #include "app/devices.h"
 #include "engine/engine_output.h"
+#include "platform/core/core_control.h"
 #include "qt/qt_console.h"
 #include "shell/console_state.h"
 #include "shell/main_window.h"
@@ -50,6 +52,15 @@ std::string CdReply(const char* command) {
     return reply;
 }
 
+// The strip where the position timer writes the drive's "tt:mm:ss:ff".
+std::vector<std::uint32_t> PositionText() {
+    std::vector<std::uint32_t> pixels;
+    for (int y = 130; y < 150; ++y) {
+        for (int x = 50; x < 250; ++x) pixels.push_back(SurfacePixel(x, y));
+    }
+    return pixels;
+}
+
 QAction* MenuItem(const QString& text) {
     for (QAction* action : TopWindow()->findChildren<QAction*>()) {
         if (action->text() == text) return action;
@@ -62,18 +73,25 @@ void SendMouse(QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseBu
     QApplication::sendEvent(Panel(), &event);
 }
 
-// A script for the next modal window: picks `path` in a file dialog.
-std::function<void(QWidget*)> ChooseFile(const std::string& path, std::function<void()> then = {}) {
-    return [path, then](QWidget* window) {
+void ChooseMenu(const QString& text) {
+    QAction* item = MenuItem(text);
+    ASSERT_NE(item, nullptr) << text.toStdString();
+    item->trigger();
+}
+
+// A script for the next modal window: picks `path` in a file dialog after
+// running `first` (which may script the window that comes next).
+std::function<void(QWidget*)> ChooseFile(const std::string& path, std::function<void()> first = {}) {
+    return [path, first](QWidget* window) {
         auto* dialog = qobject_cast<QFileDialog*>(window);
         EXPECT_NE(dialog, nullptr) << "expected a file dialog";
         if (dialog == nullptr) {
             if (auto* other = qobject_cast<QDialog*>(window)) other->reject();
             return;
         }
-        if (then) then();
+        if (first) first();
         dialog->selectFile(QString::fromLocal8Bit(path.c_str()));
-        dialog->accept();
+        static_cast<QDialog*>(dialog)->accept();
     };
 }
 
@@ -97,6 +115,9 @@ protected:
         EXPECT_TRUE(PumpUntil([&] {
             return CdReply("status cdaudio position") != started && devices.Drive().FramesPlayed() > frames;
         }));
+        // The panel follows on the real clock's timer ticks.
+        const std::vector<std::uint32_t> shown = PositionText();
+        EXPECT_TRUE(PumpUntil([&shown] { return PositionText() != shown; }));
     }
 
     void LoadAndFirePadOne() {
@@ -123,7 +144,7 @@ protected:
                 box->button(QMessageBox::Ok)->click();
             });
         }));
-        MenuItem("Save Tornel File")->trigger();
+        ChooseMenu("Save Tornel File");
         ASSERT_TRUE(PumpUntil([this] { return ReadWholeFile(setFile).rfind("#FileName", 0) == 0; }));
         EXPECT_EQ(asked.toStdString(), setFile + " is already exists. OverWrite ?");
         const std::string blank = "   \n";
@@ -141,7 +162,7 @@ protected:
 
     void LoadTheSetBack() {
         OnModal(ChooseFile(setFile));
-        MenuItem("Load Tornel File")->trigger();
+        ChooseMenu("Load Tornel File");
         ASSERT_TRUE(PumpUntil([] { return g_waveRate == 22050; }));
         EXPECT_EQ(g_padLoaded[0], 1);
         EXPECT_EQ(EngineSampleLoaded(g_mixer, g_padSample[0]), 1);
@@ -149,38 +170,70 @@ protected:
         EXPECT_EQ(g_cdState, 0);  // the disc played on
     }
 
-    void RunSession(const ProgramDevices& devices) {
-        for (const std::function<void()>& step : std::initializer_list<std::function<void()>>{
-                 [&] { PlayTheDisc(devices); }, [&] { LoadAndFirePadOne(); }, [&] { SaveOverTheOldSet(); },
-                 [&] { SpeedUp(); }, [&] { LoadTheSetBack(); }}) {
-            step();
-            if (HasFatalFailure()) break;
-        }
-        // Whatever happened, leave through the menu so that WinMain returns.
-        if (QAction* exit = TopWindow() ? MenuItem("Exit") : nullptr) exit->trigger();
+    // Runs the program as main does, with `session` started from inside its
+    // message loop; `session` must end it. Returns WinMain's result; `mode`
+    // is the drive's mode once WinMain has returned.
+    int RunProgram(const std::function<void(const ProgramDevices&)>& session, std::string& mode) {
+        win::core::ResetCore();  // a fresh process' core and console
+        ConsoleStateReset();
+        cdaudio::Options drive = ProgramDriveOptions();
+        drive.output = cdaudio::Output::Null;
+        drive.usePhysicalDrive = false;
+        drive.initialDisc = TORNEL_DEMO_DISC;
+        int argc = 1;
+        char name[] = "test_e2e";
+        char* argv[] = {name, nullptr};
+        return qthost::Run(argc, argv, [&] {
+            const ProgramDevices devices(drive);
+            QTimer::singleShot(0, [&] { session(devices); });
+            const int result = WinMain(GetModuleHandleA(nullptr), nullptr, const_cast<char*>(""), SW_SHOWNORMAL);
+            char reply[32] = "";
+            devices.Drive().SendString("status cdaudio mode", reply, sizeof reply);
+            mode = reply;
+            return result;
+        });
+    }
+
+    static void ExpectEngineClosed() {
+        EXPECT_EQ(g_mixer, 0u);
+        EngineStats stats{};
+        EngineGetStats(&stats);
+        EXPECT_EQ(stats.engines, 0u);
+        EXPECT_EQ(stats.samples, 0u);
     }
 };
 
 TEST_F(WholeProgram, PlaysTheDiscAndAPadSavesAndReloadsASetThenExits) {
-    cdaudio::Options drive = ProgramDriveOptions();
-    drive.output = cdaudio::Output::Null;
-    drive.usePhysicalDrive = false;
-    drive.initialDisc = TORNEL_DEMO_DISC;
-
-    int argc = 1;
-    char name[] = "test_e2e";
-    char* argv[] = {name, nullptr};
-    const int result = qthost::Run(argc, argv, [&] {
-        const ProgramDevices devices(drive);
-        QTimer::singleShot(0, [&] { RunSession(devices); });
-        return WinMain(GetModuleHandleA(nullptr), nullptr, const_cast<char*>(""), SW_SHOWNORMAL);
-    });
+    std::string mode;
+    const int result = RunProgram(
+        [this](const ProgramDevices& devices) {
+            for (const std::function<void()>& step : std::initializer_list<std::function<void()>>{
+                     [&] { PlayTheDisc(devices); }, [&] { LoadAndFirePadOne(); }, [&] { SaveOverTheOldSet(); },
+                     [&] { SpeedUp(); }, [&] { LoadTheSetBack(); }}) {
+                step();
+                if (HasFatalFailure()) break;
+            }
+            // Whatever happened, leave through the menu so that WinMain returns.
+            if (QAction* exit = TopWindow() ? MenuItem("Exit") : nullptr) exit->trigger();
+        },
+        mode);
     EXPECT_EQ(result, 0);
-    EXPECT_EQ(g_mixer, 0u);
-    EngineStats stats{};
-    EngineGetStats(&stats);
-    EXPECT_EQ(stats.engines, 0u);
-    EXPECT_EQ(stats.samples, 0u);
+    EXPECT_EQ(mode, "stopped");
+    ExpectEngineClosed();
+}
+
+TEST_F(WholeProgram, TheCloseBoxEndsAPlayingProgramLikeExit) {
+    std::string mode;
+    const int result = RunProgram(
+        [this](const ProgramDevices& devices) {
+            PlayTheDisc(devices);
+            if (!HasFatalFailure()) LoadAndFirePadOne();
+            if (QWidget* top = TopWindow()) top->close();
+        },
+        mode);
+    EXPECT_EQ(result, 0);
+    EXPECT_EQ(mode, "stopped");
+    ExpectEngineClosed();
 }
 
 }  // namespace

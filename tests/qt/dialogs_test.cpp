@@ -218,6 +218,8 @@ TEST_F(QtDialogs, MessageBoxesAnswerOkOrCancel) {
 
 class QtFileDialogs : public QtConsole {
 protected:
+    ~QtFileDialogs() override { QDir::setCurrent(startDir_); }
+
     QTemporaryDir dir;
 
     BOOL Choose(bool save, char* buffer, std::function<void(QFileDialog*)> script) {
@@ -238,6 +240,9 @@ protected:
         ofn.Flags = OFN_FILEMUSTEXIST | OFN_ALLOWMULTISELECT | OFN_HIDEREADONLY;
         return save ? GetSaveFileNameA(&ofn) : GetOpenFileNameA(&ofn);
     }
+
+private:
+    QString startDir_ = QDir::currentPath();
 };
 
 TEST_F(QtFileDialogs, OpenWantsAnExistingFile) {
@@ -251,6 +256,8 @@ TEST_F(QtFileDialogs, OpenWantsAnExistingFile) {
     }));
     EXPECT_EQ(QString::fromLocal8Bit(buffer), path);
     EXPECT_EQ(TopWindow()->focusWidget(), Panel());
+    // The next dialog opens in the folder of the file chosen (checked by Choose).
+    EXPECT_EQ(QDir::current().canonicalPath(), QDir(dir.path()).canonicalPath());
 
     EXPECT_FALSE(Choose(false, buffer, [](QFileDialog* dialog) { dialog->reject(); }));
 }

@@ -21,10 +21,14 @@ struct Box {
 };
 
 // The panel's controls, a little beyond their edges: the monkey aims at them
-// most of the time and anywhere at all otherwise.
+// most of the time and anywhere at all otherwise. The transport and the A-B
+// buttons count several times: an A-B loop needs A and B while the deck plays.
 constexpr Box kControls[] = {
     {72, 28, 268, 56},    // transport buttons
+    {72, 28, 268, 56},
     {144, 52, 220, 80},   // A, B, CLR
+    {144, 52, 220, 80},
+    {144, 52, 220, 80},
     {318, 28, 562, 80},   // track buttons
     {438, 88, 604, 116},  // mode, list clear, refresh
     {449, 139, 603, 161}, // balance knobs
@@ -75,7 +79,7 @@ int Monkey::Roll(int n) { return std::uniform_int_distribution<int>(0, n - 1)(rn
 void Monkey::Start() {
     cdaudio::Options options;
     options.output = cdaudio::Output::Virtual;
-    options.initialDisc = discs_[0]->Folder();
+    options.initialDisc = discs_[static_cast<std::size_t>(Roll(static_cast<int>(discs_.size())))]->Folder();
     options.usePhysicalDrive = false;
     options.askForDisc = [this] {
         const int pick = Roll(static_cast<int>(discs_.size()) + 1);

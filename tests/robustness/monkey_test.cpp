@@ -21,7 +21,7 @@ long long FromEnvironment(const char* name, long long fallback) {
 
 TEST(Monkey, RandomInputKeepsEveryInvariant) {
     const auto seed = static_cast<std::uint64_t>(FromEnvironment("MONKEY_SEED", 20261207));
-    const long messages = static_cast<long>(FromEnvironment("MONKEY_MESSAGES", 20000));
+    const long messages = static_cast<long>(FromEnvironment("MONKEY_MESSAGES", 10000));
     Monkey monkey(seed);
     const std::string broken = monkey.Run(messages);
     EXPECT_EQ(broken, "") << "seed " << seed << " (replay: MONKEY_SEED=" << seed << " MONKEY_MESSAGES=" << messages

@@ -52,6 +52,9 @@ public:
     virtual std::uint64_t FramesPlayed() const = 0;
     // CD level: left channel in the low 16 bits, right in the high.
     virtual void SetLevel(std::uint32_t level) = 0;
+    // Tests: the output is lost as an unplugged sound card is; the next
+    // command finds it so and puts the null output in its place.
+    virtual void LoseOutput() = 0;
 };
 
 std::unique_ptr<Device> CreateDevice(const Options& options);

@@ -76,6 +76,7 @@ public:
     void AdvanceVirtualOutput(std::uint32_t frames) override { player_.AdvanceVirtualOutput(frames); }
     std::uint64_t FramesPlayed() const override { return player_.FramesOut(); }
     void SetLevel(std::uint32_t level) override { player_.SetLevel(level); }
+    void LoseOutput() override { player_.LoseOutput(); }
 
 private:
     const std::vector<Track>& Tracks() const

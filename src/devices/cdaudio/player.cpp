@@ -44,7 +44,8 @@ Player::~Player()
 
 void Player::CheckOutput()
 {
-    if (sink_ && sink_->Lost()) {
+    if (sink_ && (outputLost_ || sink_->Lost())) {
+        outputLost_ = false;
         sink_.reset();
         sink_ = StartNullOutput(renderer_);
     }

@@ -35,6 +35,8 @@ public:
     void SetLevel(std::uint32_t level) { renderer_.SetLevel(level); }
     // Replaces a lost sound card by the null output.
     void CheckOutput();
+    // Tests: the next CheckOutput takes the output as lost.
+    void LoseOutput() { outputLost_ = true; }
 
 private:
     struct Target {
@@ -66,6 +68,7 @@ private:
     std::size_t blocksForTarget_ = 0;
     std::thread worker_;
     std::unique_ptr<AudioSink> sink_;
+    bool outputLost_ = false;
 };
 
 }  // namespace cdaudio

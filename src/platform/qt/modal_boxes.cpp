@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -64,7 +65,10 @@ bool ChooseFileDialog(QWidget* owner, bool save, const char* description, const 
     dialog.setOption(QFileDialog::DontConfirmOverwrite, save);
     RunModal(dialog);
     if (dialog.result() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return false;
-    path = QFile::encodeName(QDir::toNativeSeparators(dialog.selectedFiles().constFirst())).toStdString();
+    const QString chosen = dialog.selectedFiles().constFirst();
+    // As the system's dialogs do: the next one opens where this one ended.
+    QDir::setCurrent(QFileInfo(chosen).absolutePath());
+    path = QFile::encodeName(QDir::toNativeSeparators(chosen)).toStdString();
     return true;
 }
 

@@ -12,9 +12,10 @@ namespace qthost {
 // IDOK or IDCANCEL, as MessageBoxA answers for MB_OK / MB_OKCANCEL.
 int ShowMessageBox(QWidget* owner, const char* text, const char* caption, win::UINT type);
 
-// Qt's own file dialog, starting in the current directory. Open wants an
-// existing file; save takes any name and asks nothing (the caller asks
-// about overwriting itself). False on cancel; `path` is a full path.
+// Qt's own file dialog, starting in the current directory, which becomes the
+// chosen file's folder. Open wants an existing file; save takes any name and
+// asks nothing (the caller asks about overwriting itself). False on cancel;
+// `path` is a full path.
 bool ChooseFileDialog(QWidget* owner, bool save, const char* description, const char* pattern, std::string& path);
 
 // Runs an open()ed dialog until it finishes.

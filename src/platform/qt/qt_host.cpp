@@ -20,8 +20,8 @@ namespace qthost {
 
 namespace {
 
-// With no timer running the deadline is weeks away; Qt's dispatcher turns
-// waits that long into an overflowed poll timeout, so waits are cut short.
+// With no timer running the deadline is weeks away; a wait that long reaches
+// the poll as "forever", so waits are cut short (an idle wake-up a minute).
 constexpr std::int32_t kLongestWaitMs = 60000;
 
 class QtHost final : public win::Host {
@@ -113,8 +113,10 @@ private:
         return it == windows_.end() ? nullptr : it->second.get();
     }
 
-    // A modal box's parent: the owner's window, else the main window.
+    // A modal box's parent: the modal box already open (a dialog's own
+    // handle has no window here), the owner's window, else the main window.
     QWidget* Owner(win::HWND owner) const {
+        if (QWidget* modal = QApplication::activeModalWidget()) return modal;
         if (HostWindow* w = Find(owner)) return w;
         return Find(win::MainWindow());
     }
