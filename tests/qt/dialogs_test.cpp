@@ -218,17 +218,17 @@ TEST_F(QtDialogs, MessageBoxesAnswerOkOrCancel) {
 
 class QtFileDialogs : public QtConsole {
 protected:
-    ~QtFileDialogs() override { QDir::setCurrent(startDir_); }
-
     QTemporaryDir dir;
+    const QString startDir = QDir::currentPath();
+    QString expectedFolder = QDir::currentPath();
 
     BOOL Choose(bool save, char* buffer, std::function<void(QFileDialog*)> script) {
-        OnModal([script](QWidget* w) {
+        OnModal([script, folder = expectedFolder](QWidget* w) {
             auto* dialog = qobject_cast<QFileDialog*>(w);
             ASSERT_NE(dialog, nullptr);
             EXPECT_TRUE(dialog->testOption(QFileDialog::DontUseNativeDialog));
             EXPECT_EQ(dialog->nameFilters(), QStringList{"TORNEL files (*.tnl)"});
-            EXPECT_EQ(QDir(dialog->directory()).absolutePath(), QDir::currentPath());
+            EXPECT_EQ(QDir(dialog->directory()).canonicalPath(), QDir(folder).canonicalPath());
             script(dialog);
         });
         OPENFILENAMEA ofn{};
@@ -240,9 +240,6 @@ protected:
         ofn.Flags = OFN_FILEMUSTEXIST | OFN_ALLOWMULTISELECT | OFN_HIDEREADONLY;
         return save ? GetSaveFileNameA(&ofn) : GetOpenFileNameA(&ofn);
     }
-
-private:
-    QString startDir_ = QDir::currentPath();
 };
 
 TEST_F(QtFileDialogs, OpenWantsAnExistingFile) {
@@ -256,9 +253,10 @@ TEST_F(QtFileDialogs, OpenWantsAnExistingFile) {
     }));
     EXPECT_EQ(QString::fromLocal8Bit(buffer), path);
     EXPECT_EQ(TopWindow()->focusWidget(), Panel());
-    // The next dialog opens in the folder of the file chosen (checked by Choose).
-    EXPECT_EQ(QDir::current().canonicalPath(), QDir(dir.path()).canonicalPath());
-
+    // The next dialog opens in the folder of the file chosen (checked by
+    // Choose), and the process's current directory has not moved.
+    EXPECT_EQ(QDir::currentPath(), startDir);
+    expectedFolder = dir.path();
     EXPECT_FALSE(Choose(false, buffer, [](QFileDialog* dialog) { dialog->reject(); }));
 }
 

@@ -57,7 +57,11 @@ int ShowMessageBox(QWidget* owner, const char* text, const char* caption, win::U
 }
 
 bool ChooseFileDialog(QWidget* owner, bool save, const char* description, const char* pattern, std::string& path) {
-    QFileDialog dialog(owner, save ? QStringLiteral("Save As") : QStringLiteral("Open"), QDir::currentPath(),
+    // The next dialog opens where the last one ended, without moving the
+    // process's current directory: relative paths keep their meaning.
+    static QString lastFolder;
+    QFileDialog dialog(owner, save ? QStringLiteral("Save As") : QStringLiteral("Open"),
+                       QDir(lastFolder).exists() && !lastFolder.isEmpty() ? lastFolder : QDir::currentPath(),
                        NameFilter(description, pattern));
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
@@ -66,8 +70,7 @@ bool ChooseFileDialog(QWidget* owner, bool save, const char* description, const 
     RunModal(dialog);
     if (dialog.result() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return false;
     const QString chosen = dialog.selectedFiles().constFirst();
-    // As the system's dialogs do: the next one opens where this one ended.
-    QDir::setCurrent(QFileInfo(chosen).absolutePath());
+    lastFolder = QFileInfo(chosen).absolutePath();
     path = QFile::encodeName(QDir::toNativeSeparators(chosen)).toStdString();
     return true;
 }
