@@ -3,6 +3,7 @@
 #include "pads/keyboard.h"
 
 #include "pads/sample_pads.h"
+#include "panel/pointer.h"
 #include "panel/press.h"
 #include "panel/primitives.h"
 #include "shell/console_state.h"
@@ -63,6 +64,7 @@ void Korvex_OnKeyDown(HWND hwnd, UINT vk, BOOL, int, UINT flags) {
     request.mode = 5;
     request.loops = 0;
 
+    const int held = g_pressed;
     const int play = PadOfKey(kPlayKeys, vk);
     const int stop = PadOfKey(kStopKeys, vk);
     const int loop = PadOfKey(kLoopKeys, vk);
@@ -84,9 +86,11 @@ void Korvex_OnKeyDown(HWND hwnd, UINT vk, BOOL, int, UINT flags) {
         g_waveBalanceX = kWaveKnobX[4];
         DrawBalanceKnob(hwnd, g_waveBalanceX, kWaveReferenceX);
     }
+    if (g_pressed != held) AbandonDrag(hwnd, held);
 }
 
 void Korvex_OnKeyUp(HWND hwnd, UINT vk, BOOL, int, UINT) {
+    const int held = g_pressed;
     const int play = PadOfKey(kPlayKeys, vk);
     const int loop = PadOfKey(kLoopKeys, vk);
     if (play >= 0 && g_padLoaded[play] == 1) {
@@ -95,4 +99,5 @@ void Korvex_OnKeyUp(HWND hwnd, UINT vk, BOOL, int, UINT) {
     } else if (loop >= 0) {
         PadToggleLoop(hwnd, loop);
     }
+    if (g_pressed != held) AbandonDrag(hwnd, held);
 }

@@ -56,10 +56,12 @@ void MixerReopen(HWND hwnd) {
     }
     EngineActivate(g_mixer, 1);
 
-    g_speedKnobY = kKnobCentreY + (kNormalRate - g_waveRate) * 25 / 11025;
+    g_speedKnobY = SpeedKnobForRate(g_waveRate);
     g_waveSpeedPct = (kKnobCentreY - g_speedKnobY) * 100 / 25;
     InvalidateArea(hwnd, 336, 143, 378, 158);
 }
+
+int SpeedKnobForRate(int rate) { return kKnobCentreY + (kNormalRate - rate) * 25 / 11025; }
 
 void SampleDeckStart() {
     MixerOpen(kNormalRate);

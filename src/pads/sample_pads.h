@@ -7,6 +7,8 @@
 EngineHandle MixerOpen(int rate);
 void MixerClose();
 void MixerReopen(win::HWND hwnd);
+// Where the speed knob rests for an output rate (330 for 22050).
+int SpeedKnobForRate(int rate);
 void PadLoad(int p);
 void PadChooseFile(win::HWND hwnd, int p);
 void PadToggleLoop(win::HWND hwnd, int p);

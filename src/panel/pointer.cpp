@@ -260,7 +260,21 @@ void ApplySpeed(HWND hwnd) {
 void PanelClick(HWND hwnd, int x, int y, int down) {
     const Region* region = RegionAt(x, y);
     if (region == nullptr) return;
+    const int held = g_pressed;
     (down ? region->press : region->release)(hwnd, *region, x);
+    if (down && g_pressed != held) AbandonDrag(hwnd, held);
+}
+
+// A release outside the window is never seen, so a drag can end this way too.
+void AbandonDrag(HWND hwnd, int control) {
+    if (control == PRESS_SPEED) {
+        g_speedKnobY = SpeedKnobForRate(g_waveRate);
+        DrawFader(hwnd, g_speedKnobY, 389, 300);
+    } else if (control == PRESS_CDVOL) {
+        InvalidateArea(hwnd, 336, 113, 378, 128);
+    } else if (control == PRESS_WAVEVOL) {
+        InvalidateArea(hwnd, 336, 128, 378, 143);
+    }
 }
 
 void Korvex_OnLButtonDown(HWND hwnd, BOOL /*doubleClick*/, int x, int y, UINT /*keyFlags*/) {

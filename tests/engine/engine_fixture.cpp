@@ -1,6 +1,7 @@
 #include "engine/engine_fixture.h"
 
 #include <sndfile.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cmath>
@@ -20,8 +21,13 @@ Sound Sine(double hz, double amplitude, size_t frames, int rate) {
     return sound;
 }
 
+std::string TempPath(const std::string& name) {
+    // ctest runs tests of this program in parallel processes: each writes its own files.
+    return testing::TempDir() + "tornel_engine_" + std::to_string(getpid()) + "_" + name;
+}
+
 std::string WriteSound(const std::string& name, const Sound& sound, int format) {
-    const std::string path = testing::TempDir() + name;
+    const std::string path = TempPath(name);
     SF_INFO info{};
     info.samplerate = sound.rate;
     info.channels = sound.channels;

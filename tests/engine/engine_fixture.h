@@ -21,6 +21,8 @@ struct Sound {
 Sound Ramp(size_t frames);                                   // 1, 2, 3 ... in 16-bit steps
 Sound Sine(double hz, double amplitude, size_t frames, int rate);
 
+// A file name in the temporary folder that no other test process uses.
+std::string TempPath(const std::string& name);
 // Writes `sound` as a file of libsndfile `format` in the test's temp dir.
 std::string WriteSound(const std::string& name, const Sound& sound, int format);
 std::string WriteWav(const std::string& name, const Sound& sound);

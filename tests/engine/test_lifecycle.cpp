@@ -10,9 +10,9 @@
 
 TEST_F(EngineTest, MissingGarbageAndEmptyFilesDoNotLoad) {
     Open(22050);
-    EXPECT_EQ(EngineLoadSample(engine_, (testing::TempDir() + "absent.wav").c_str(), 0, 0), 0u);
+    EXPECT_EQ(EngineLoadSample(engine_, TempPath("absent.wav").c_str(), 0, 0), 0u);
     EXPECT_EQ(EngineLoadSample(engine_, nullptr, 0, 0), 0u);
-    const std::string garbage = testing::TempDir() + "garbage.wav";
+    const std::string garbage = TempPath("garbage.wav");
     std::ofstream(garbage) << "RIFF\x10\0\0\0WAVEfmt this is not a wave file at all";
     EXPECT_EQ(EngineLoadSample(engine_, garbage.c_str(), 0, 0), 0u);
     EXPECT_EQ(EngineLoadSample(engine_, WriteWav("empty.wav", Sound{}).c_str(), 0, 0), 0u);

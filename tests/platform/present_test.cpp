@@ -1,6 +1,7 @@
 // What a host is told to present: the paint's bounds at EndPaint, and what
 // the immediate primitives changed at ReleaseDC.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <vector>
@@ -88,7 +89,7 @@ TEST_F(PresentTest, ReleaseDCPresentsOnlyWhatChanged) {
 
 TEST(SavePng, WritesTheScreen) {
     headless::Session session;
-    const std::string path = ::testing::TempDir() + "tornel_screen.png";
+    const std::string path = ::testing::TempDir() + "tornel_screen_" + std::to_string(getpid()) + ".png";
     ASSERT_TRUE(session.SavePng(path));
     std::FILE* f = std::fopen(path.c_str(), "rb");
     ASSERT_NE(f, nullptr);

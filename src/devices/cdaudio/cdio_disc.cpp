@@ -166,9 +166,18 @@ std::string TocWithFullPaths(const std::string& tocPath)
     return copy;
 }
 
+// libcdio's own handler ends the process on every error it logs (a broken
+// TOC, an image that cannot be read, even while playing): errors are known
+// here from results, so only its failed assertions still abort.
+void IgnoreLog(cdio_log_level_t level, const char*)
+{
+    if (level == CDIO_LOG_ASSERT) std::abort();
+}
+
 void QuietLibcdio()
 {
     cdio_loglevel_default = CDIO_LOG_ERROR;
+    cdio_log_set_handler(IgnoreLog);
 }
 
 }  // namespace
