@@ -38,12 +38,12 @@ void PositionTick(HWND hwnd) {
 void DrawDisplayText(HWND hwnd, const char* text, COLORREF color) {
     HDC dc = GetDC(hwnd);
     HFONT font = CreateFontA(-20, -12, 0, 0, FW_BOLD, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, FIXED_PITCH, "Arial");
-    HGDIOBJ previous = SelectObject(dc, reinterpret_cast<HGDIOBJ>(font));
+    HGDIOBJ previous = SelectObject(dc, font);
     SetTextColor(dc, color);
     SetBkColor(dc, kDisplayBlack);
     TextOutA(dc, 50, 130, text, static_cast<int>(std::strlen(text)));
     SelectObject(dc, previous);
-    DeleteObject(reinterpret_cast<HGDIOBJ>(font));
+    DeleteObject(font);
     ReleaseDC(hwnd, dc);
 }
 

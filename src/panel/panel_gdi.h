@@ -11,12 +11,6 @@ constexpr win::COLORREF kWhite = 0xFFFFFF;
 constexpr win::COLORREF kBrightGreen = 0x00FF00;
 constexpr win::COLORREF kDarkGreen = 0x008000;
 
-// Typed handles are opaque here; the generic selection calls take them all.
-template <typename Handle>
-win::HGDIOBJ AsGdi(Handle* handle) {
-    return reinterpret_cast<win::HGDIOBJ>(handle);
-}
-
 // Draws the rectangle with a solid brush of `fill` and the pen in force,
 // then puts back the previous brush and deletes its own.
 void FillRectangle(win::HDC dc, win::COLORREF fill, int left, int top, int right, int bottom);

@@ -106,14 +106,14 @@ constexpr Line kHighlightLines[] = {
 template <std::size_t N>
 void DrawRules(HDC dc, COLORREF colour, int x0, const Line (&lines)[N]) {
     HPEN pen = CreatePen(PS_SOLID, 1, colour);
-    HGDIOBJ previous = SelectObject(dc, AsGdi(pen));
+    HGDIOBJ previous = SelectObject(dc, pen);
     for (int x = x0; x <= x0 + kPadCount * kPadStep; x += kPadStep) {
         MoveToEx(dc, x, kPadRuleTop, nullptr);
         LineTo(dc, x, kPadRuleBottom);
     }
     for (const Line& line : lines) Polyline(dc, line.points, line.count);
     SelectObject(dc, previous);
-    DeleteObject(AsGdi(pen));
+    DeleteObject(pen);
 }
 
 // ---------------------------------------------------------------------------
@@ -133,11 +133,11 @@ void OpenBitmaps(HDC target, PaintBitmaps& b) {
         b.dc[i] = nullptr;
         if (g_bitmaps[i] == nullptr) continue;
         BITMAP info = {};
-        GetObjectA(AsGdi(g_bitmaps[i]), sizeof info, &info);
+        GetObjectA(g_bitmaps[i], sizeof info, &info);
         b.width[i] = info.bmWidth;
         b.height[i] = info.bmHeight;
         b.dc[i] = CreateCompatibleDC(target);
-        b.previous[i] = SelectObject(b.dc[i], AsGdi(g_bitmaps[i]));
+        b.previous[i] = SelectObject(b.dc[i], g_bitmaps[i]);
     }
 }
 
@@ -171,11 +171,11 @@ struct Painter {
 void PaintGround(HDC dc) {
     FillRectangle(dc, kLightGrey, 0, 0, 640, 480);
     HBRUSH black = CreateSolidBrush(kBlack);
-    HGDIOBJ previous = SelectObject(dc, AsGdi(black));
+    HGDIOBJ previous = SelectObject(dc, black);
     Rectangle(dc, 32, 90, 380, 240);    // CD display box
     Rectangle(dc, 436, 256, 618, 410);  // pad list box
     SelectObject(dc, previous);
-    DeleteObject(AsGdi(black));
+    DeleteObject(black);
 }
 
 // The knobs draw through their own DC and apply both output levels anew.
@@ -309,14 +309,14 @@ void PaintTexts(HDC dc) {
     // "ＭＳゴシック" in Shift-JIS; the font mapper substitutes where it is missing.
     HFONT font = CreateFontA(8, 6, 0, 0, FW_BOLD, 0, 0, 0, SHIFTJIS_CHARSET, 0, 0, 0, FIXED_PITCH,
                              "\x82\x6C\x82\x72\x83\x53\x83\x56\x83\x62\x83\x4E");
-    HGDIOBJ previous = SelectObject(dc, AsGdi(font));
+    HGDIOBJ previous = SelectObject(dc, font);
     PaintPanelTexts(dc);
     PaintPadList(dc);
     PaintProgramList(dc);
     PaintReadouts(dc);
     PaintModeTexts(dc);
     SelectObject(dc, previous);
-    DeleteObject(AsGdi(font));
+    DeleteObject(font);
 }
 
 }  // namespace

@@ -21,21 +21,21 @@ constexpr int kKnobHalf = 5;
 void DrawSlider(HWND hwnd, const RECT& ground, const RECT& slot, const RECT& knob) {
     HDC dc = GetDC(hwnd);
     HPEN grey = CreatePen(PS_SOLID, 1, kLightGrey);
-    HGDIOBJ previousPen = SelectObject(dc, AsGdi(grey));
+    HGDIOBJ previousPen = SelectObject(dc, grey);
     FillRectangle(dc, kLightGrey, ground.left, ground.top, ground.right, ground.bottom);
     FillRectangle(dc, kBlack, slot.left, slot.top, slot.right, slot.bottom);
     SelectObject(dc, previousPen);
-    DeleteObject(AsGdi(grey));
+    DeleteObject(grey);
 
     FillRectangle(dc, kLightGrey, knob.left, knob.top, knob.right, knob.bottom);
 
     HPEN white = CreatePen(PS_SOLID, 1, kWhite);
-    previousPen = SelectObject(dc, AsGdi(white));
+    previousPen = SelectObject(dc, white);
     MoveToEx(dc, knob.left, knob.top, nullptr);
     LineTo(dc, knob.right - 1, knob.top);
     LineTo(dc, knob.right - 1, knob.bottom);
     SelectObject(dc, previousPen);
-    DeleteObject(AsGdi(white));
+    DeleteObject(white);
     ReleaseDC(hwnd, dc);
 }
 
@@ -43,10 +43,10 @@ void DrawSlider(HWND hwnd, const RECT& ground, const RECT& slot, const RECT& kno
 
 void FillRectangle(HDC dc, COLORREF fill, int left, int top, int right, int bottom) {
     HBRUSH brush = CreateSolidBrush(fill);
-    HGDIOBJ previous = SelectObject(dc, AsGdi(brush));
+    HGDIOBJ previous = SelectObject(dc, brush);
     Rectangle(dc, left, top, right, bottom);
     SelectObject(dc, previous);
-    DeleteObject(AsGdi(brush));
+    DeleteObject(brush);
 }
 
 BOOL InvalidateArea(HWND hwnd, int left, int top, int right, int bottom) {
@@ -58,10 +58,10 @@ void DrawLamp(HWND hwnd, int on, int left, int top, int right, int bottom) {
     const COLORREF colour = on == 1 ? kBrightGreen : kDarkGreen;
     HDC dc = GetDC(hwnd);
     HPEN pen = CreatePen(PS_SOLID, 1, colour);
-    HGDIOBJ previousPen = SelectObject(dc, AsGdi(pen));
+    HGDIOBJ previousPen = SelectObject(dc, pen);
     FillRectangle(dc, colour, left, top, right, bottom);
     SelectObject(dc, previousPen);
-    DeleteObject(AsGdi(pen));
+    DeleteObject(pen);
     ReleaseDC(hwnd, dc);
 }
 

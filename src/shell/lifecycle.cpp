@@ -68,7 +68,7 @@ void Korvex_OnDestroy(HWND /*hwnd*/) {
     s_consoleUp = false;
     MixerClose();
     for (HBITMAP& bitmap : g_bitmaps) {
-        DeleteObject(reinterpret_cast<HGDIOBJ>(bitmap));
+        DeleteObject(bitmap);
         bitmap = nullptr;
     }
     CdStop();
