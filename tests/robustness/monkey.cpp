@@ -5,6 +5,7 @@
 
 #include "commands/menu_commands.h"
 #include "devices/cdaudio/cdaudio.h"
+#include "engine/engine_output.h"
 #include "invariants.h"
 #include "panel/press.h"
 #include "platform/dialog_state.h"
@@ -298,7 +299,7 @@ void Monkey::MenuCommand() {
 }
 
 void Monkey::Fault() {
-    switch (Roll(4)) {
+    switch (Roll(5)) {
         case 0:
             Note("sample DEL.WAV removed or restored");
             files_.ToggleVanishingSample();
@@ -309,6 +310,10 @@ void Monkey::Fault() {
             Host().LimitDiskSpace(budget);
             break;
         }
+        case 2:
+            Note("engine output lost");
+            EngineLoseOutput(g_mixer);
+            break;
         default: {
             const bool refuse = Roll(3) == 0;
             Note(refuse ? "timers refused" : "timers allowed");

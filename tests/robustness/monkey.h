@@ -3,11 +3,12 @@
 // moves and releases anywhere on the panel, keys, the passing of time, every
 // menu command with its dialogs and file dialogs answered from a script, set
 // files and samples from a pool of good and broken files, and now and then a
-// fault (a sample that vanishes, a full disk, refused timers) or a shutdown
-// and a fresh start. After every message the invariants are checked.
+// fault (a sample that vanishes, a full disk, refused timers, the engine's
+// output lost) or a shutdown and a fresh start. After every message the
+// invariants are checked.
 //
 //   Monkey monkey(seed);
-//   std::string broken = monkey.Run(20000);   // "" when everything held
+//   std::string broken = monkey.Run(10000);   // "" when everything held
 #pragma once
 
 #include <cstdint>
