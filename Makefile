@@ -32,8 +32,9 @@ bitmaps: deps
 	cmake --build $(BUILD) --target tornel-bitmaps -j $(JOBS)
 	$(BUILD)/tools/bitmaps/tornel-bitmaps src/resources
 
+# Every benchmark but the hour-long soak.
 bench: build
-	cd $(BUILD) && for b in bench/bench_*; do ./$$b; done
+	cd $(BUILD) && for b in $$(find bench -type f -executable -name 'bench_*' ! -name bench_soak | sort); do ./$$b || exit 1; done
 
 # Runs each fuzz program for FUZZ_SECONDS (libFuzzer, clang, sanitizers) and
 # merges what it finds new into fuzz/corpus; `make test` replays that corpus.
