@@ -44,15 +44,16 @@ public:
     // running the deadline lies about 24 days ahead.
     virtual bool WaitForInput(DWORD deadline) = 0;
 
-    // Window lifecycle and presentation.
-    virtual void WindowCreated(HWND hwnd, const char* title) = 0;
-    virtual void WindowShown(HWND hwnd) = 0;
-    virtual void WindowTitleChanged(HWND hwnd, const char* title) = 0;
-    virtual void WindowDestroyed(HWND hwnd) = 0;
-    virtual void MenuAttached(HWND hwnd, HMENU menu) = 0;  // menu may be null
-    virtual void MenuCheckChanged(HMENU menu, UINT id, bool checked) = 0;
+    // Window lifecycle and presentation: notices that a host without a
+    // screen may ignore.
+    virtual void WindowCreated(HWND /*hwnd*/, const char* /*title*/) {}
+    virtual void WindowShown(HWND /*hwnd*/) {}
+    virtual void WindowTitleChanged(HWND /*hwnd*/, const char* /*title*/) {}
+    virtual void WindowDestroyed(HWND /*hwnd*/) {}
+    virtual void MenuAttached(HWND /*hwnd*/, HMENU /*menu*/) {}  // menu may be null
+    virtual void MenuCheckChanged(HMENU /*menu*/, UINT /*id*/, bool /*checked*/) {}
     // Pixels inside `dirty` changed on the surface and should reach the screen.
-    virtual void Present(const RECT& dirty) = 0;
+    virtual void Present(const RECT& /*dirty*/) {}
 
     // Modal user interface. Each runs a nested message loop (or a script)
     // and returns when the user has answered.

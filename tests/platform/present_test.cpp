@@ -19,12 +19,6 @@ public:
     std::vector<RECT> presented;
     DWORD TickCount() override { return 5000; }
     bool WaitForInput(DWORD) override { return false; }
-    void WindowCreated(HWND, const char*) override {}
-    void WindowShown(HWND) override {}
-    void WindowTitleChanged(HWND, const char*) override {}
-    void WindowDestroyed(HWND) override {}
-    void MenuAttached(HWND, HMENU) override {}
-    void MenuCheckChanged(HMENU, UINT, bool) override {}
     void Present(const RECT& dirty) override { presented.push_back(dirty); }
     int MessageBox(HWND, const char*, const char*, UINT) override { return IDOK; }
     bool ChooseFile(HWND, bool, const char*, const char*, std::string&) override { return false; }

@@ -24,13 +24,6 @@ public:
         return static_cast<DWORD>(ms.count());
     }
     bool WaitForInput(DWORD) override { return false; }
-    void WindowCreated(HWND, const char*) override {}
-    void WindowShown(HWND) override {}
-    void WindowTitleChanged(HWND, const char*) override {}
-    void WindowDestroyed(HWND) override {}
-    void MenuAttached(HWND, HMENU) override {}
-    void MenuCheckChanged(HMENU, UINT, bool) override {}
-    void Present(const RECT&) override {}
     int MessageBox(HWND, const char*, const char*, UINT type) override {
         return (type & 0xF) == MB_OK ? IDOK : IDCANCEL;
     }

@@ -31,12 +31,8 @@ public:
     win::DWORD TickCount() override { return now; }
     bool WaitForInput(win::DWORD deadline) override;
     void WindowCreated(win::HWND hwnd, const char* title) override;
-    void WindowShown(win::HWND) override {}
     void WindowTitleChanged(win::HWND hwnd, const char* title) override;
-    void WindowDestroyed(win::HWND) override {}
     void MenuAttached(win::HWND hwnd, win::HMENU menu) override;
-    void MenuCheckChanged(win::HMENU, win::UINT, bool) override {}
-    void Present(const win::RECT&) override {}
     int MessageBox(win::HWND owner, const char* text, const char* caption, win::UINT type) override;
     bool ChooseFile(win::HWND owner, bool save, const char* filterDescription, const char* filterPattern,
                     std::string& path) override;
