@@ -7,6 +7,8 @@
 # folder's program, which keeps its files next to itself.
 set -eu
 build=$(cd "$1" && pwd)
+# The engine's private folder: lib/<multiarch triplet>/tornel where there is one.
+libdir=usr/lib/${2:+$2/}tornel
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 dest=$work/dest
@@ -17,7 +19,7 @@ fail() { echo "FAIL: $*"; [ -f "$work/out" ] && cat "$work/out"; exit 1; }
 DESTDIR=$dest cmake --install "$build" --prefix /usr >/dev/null
 
 expected="usr/bin/tornel
-usr/lib/tornel/libtornel_engine.so
+$libdir/libtornel_engine.so
 usr/share/applications/org.tornel.Tornel.desktop
 usr/share/doc/tornel/changelog.gz
 usr/share/doc/tornel/copyright
