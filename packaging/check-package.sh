@@ -20,7 +20,7 @@ desktop-file-validate "$work"/root/usr/share/applications/*.desktop
 echo "== appstreamcli validate --no-net"
 appstreamcli validate --no-net "$work"/root/usr/share/metainfo/*.metainfo.xml
 echo "== lintian"
-lintian --fail-on error --info "$deb"
+lintian --fail-on error --display-info "$deb"
 
 echo "== the packaged program, started from a temporary home"
 mkdir -p "$work/home"
