@@ -68,7 +68,7 @@ bool ChooseFileDialog(QWidget* owner, bool save, const char* description, const 
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     dialog.setOption(QFileDialog::DontConfirmOverwrite, save);
-    dialog.setSidebarUrls(dialog.sidebarUrls() + DialogPlaces());
+    const DialogPlacesInSidebar places(dialog);
     RunModal(dialog);
     if (dialog.result() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return false;
     const QString chosen = dialog.selectedFiles().constFirst();
