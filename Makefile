@@ -64,5 +64,15 @@ monkey: deps
 	cd $(TEST_BUILD) && MONKEY_MESSAGES=$(MONKEY_MESSAGES) MONKEY_SEED=$(MONKEY_SEED) \
 		tests/robustness/test_robustness --gtest_filter='Monkey.*'
 
+# The Debian package $(BUILD)/tornel_<version>_<arch>.deb, made from the build.
+.PHONY: package package-check
+package: build
+	cd $(BUILD) && cpack
+
+# The package checked as CI does: file list, desktop entry and AppStream
+# validators, lintian, and a start of the packaged program from a fresh home.
+package-check: package
+	packaging/check-package.sh $(BUILD)
+
 clean:
 	rm -rf $(BUILD) $(TEST_BUILD)

@@ -5,7 +5,8 @@ PACKAGES="cmake ninja-build g++ pkg-config make
 qt6-base-dev libgl-dev portaudio19-dev libsndfile1-dev libsoxr-dev
 libcdio-dev libcdio-paranoia-dev libcue-dev libfreetype-dev
 fonts-ipafont-gothic fonts-liberation2
-libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev"
+libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev
+dpkg-dev desktop-file-utils appstream lintian"
 
 missing=""
 for p in $PACKAGES; do

@@ -15,7 +15,6 @@ void SetCdLevel(win::DWORD level) { g_drive->SetLevel(level); }
 cdaudio::Options ProgramDriveOptions() {
     cdaudio::Options options;
     options.output = cdaudio::Output::Default;
-    options.initialDisc = cdaudio::DemoDiscPath();
     options.usePhysicalDrive = true;
     options.askForDisc = AskForDisc;
     return options;

@@ -8,8 +8,8 @@
 #include "devices/cdaudio/cdaudio.h"
 
 // The drive as the program uses it: the sound card, the physical drive when
-// there is one, else the bundled demo disc, and a prompt for a disc when the
-// tray closes empty.
+// there is one, and a prompt for a disc when the tray closes empty. The
+// caller puts in the demo disc (`initialDisc`) from the program's files.
 cdaudio::Options ProgramDriveOptions();
 
 class ProgramDevices {

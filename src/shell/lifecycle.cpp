@@ -1,6 +1,7 @@
 // Start-up and shutdown of the console, in their fixed orders.
 #include <cstdio>
 #include <cstring>
+#include <string>
 
 #include "cd/cd_transport.h"
 #include "pads/sample_pads.h"
@@ -32,10 +33,13 @@ void StoreStartDirectory() {
     if (length == 0 || length >= kStartDirSize) g_startDir[0] = '\0';
 }
 
-// A start directory too long for the path field gives no path rather than a
-// cut one, which could name another file.
-void StoreDocumentPath(char (&path)[kDocPathSize], const char* name) {
-    const int length = std::snprintf(path, kDocPathSize, "%s%c%s", g_startDir, kPathSeparator, name);
+// Empty: the documents are in the start directory.
+std::string s_documentFolder;
+
+// A folder too long for the path field gives no path rather than a cut one,
+// which could name another file.
+void StoreDocumentPath(char (&path)[kDocPathSize], const char* folder, const char* name) {
+    const int length = std::snprintf(path, kDocPathSize, "%s%c%s", folder, kPathSeparator, name);
     if (length < 0 || length >= kDocPathSize) path[0] = '\0';
 }
 
@@ -43,11 +47,14 @@ void ChooseDocuments() {
     char language[sizeof kJapaneseName] = {};
     VerLanguageNameA(kLanguageJapanese, language, sizeof language);
     const bool japanese = std::memcmp(language, kJapaneseName, sizeof kJapaneseName) == 0;
-    StoreDocumentPath(g_readmePath, japanese ? "readmej.txt" : "readme.txt");
-    StoreDocumentPath(g_helpPath, japanese ? "tornelj.htm" : "tornel.htm");
+    const char* folder = s_documentFolder.empty() ? g_startDir : s_documentFolder.c_str();
+    StoreDocumentPath(g_readmePath, folder, japanese ? "readmej.txt" : "readme.txt");
+    StoreDocumentPath(g_helpPath, folder, japanese ? "tornelj.htm" : "tornel.htm");
 }
 
 }  // namespace
+
+void SetDocumentFolder(const char* folder) { s_documentFolder = folder ? folder : ""; }
 
 BOOL Korvex_OnCreate(HWND hwnd, CREATESTRUCTA* /*create*/) {
     g_hMenu = LoadMenuA(g_hInst, "KorvexMenu1");

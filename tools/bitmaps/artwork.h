@@ -25,5 +25,8 @@ void AddLogo(Sheet& sheet);              // the logo mark
 Sheet PanelBitmaps();
 // The program icon, 32x32.
 Canvas Icon();
+// The mark drawn for a size x size box: the palette index at the point
+// (x, y) in pixels from the top left corner, -1 outside its disc.
+int MarkColourAt(int size, double x, double y);
 
 }  // namespace art

@@ -2,6 +2,7 @@
 //   tornel-bitmaps <resources dir>    writes bitmaps/<NAME>.bmp and icons/KORVEX.bmp
 //   tornel-bitmaps --preview <png>    contact sheet of every bitmap, 3x
 //   tornel-bitmaps --mock <png>       the bitmaps composed into a rough panel, 2x
+//   tornel-bitmaps --icons <dir> <name>  the desktop icons, <dir>/<n>x<n>/apps/<name>.png
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
@@ -9,6 +10,7 @@
 
 #include "artwork.h"
 #include "bmp_file.h"
+#include "desktop_icons.h"
 #include "preview.h"
 
 namespace {
@@ -47,7 +49,9 @@ int main(int argc, char** argv) {
         return art::SaveContactSheet(art::PanelBitmaps(), art::Icon(), argv[2]) ? 0 : 1;
     if (argc == 3 && std::strcmp(argv[1], "--mock") == 0)
         return art::SavePanelMock(art::PanelBitmaps(), argv[2]) ? 0 : 1;
+    if (argc == 4 && std::strcmp(argv[1], "--icons") == 0) return art::WriteDesktopIcons(argv[2], argv[3]) ? 0 : 1;
     if (argc == 2 && argv[1][0] != '-') return WriteResources(argv[1]);
-    std::fprintf(stderr, "usage: %s <resources dir> | --preview <png> | --mock <png>\n", argv[0]);
+    std::fprintf(stderr, "usage: %s <resources dir> | --preview <png> | --mock <png> | --icons <dir> <name>\n",
+                 argv[0]);
     return 2;
 }

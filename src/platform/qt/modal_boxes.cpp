@@ -8,6 +8,7 @@
 #include <QPushButton>
 
 #include "platform/host.h"
+#include "platform/qt/dialog_places.h"
 
 namespace qthost {
 
@@ -67,6 +68,7 @@ bool ChooseFileDialog(QWidget* owner, bool save, const char* description, const 
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     dialog.setOption(QFileDialog::DontConfirmOverwrite, save);
+    const DialogPlacesInSidebar places(dialog);
     RunModal(dialog);
     if (dialog.result() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return false;
     const QString chosen = dialog.selectedFiles().constFirst();
