@@ -51,7 +51,7 @@ void Send(cdaudio::Device& device, const std::string& command, win::UINT replySi
     win::MCIERROR error = device.SendString(command.c_str(), reply.get(), replySize);
     if (replySize == 0) return;
     if (!std::memchr(reply.get(), '\0', replySize)) std::abort();
-    if (error != 0 && error != cdaudio::MCIERR_PARAM_OVERFLOW && reply[0] != '\0') std::abort();
+    if (error != 0 && error != win::MCIERR_PARAM_OVERFLOW && reply[0] != '\0') std::abort();
 }
 
 }  // namespace

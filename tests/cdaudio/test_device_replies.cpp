@@ -36,21 +36,23 @@ TEST_F(DeviceTest, AnswersInTmsfWhileThatFormatIsSet)
     // The format is the device's: it holds until changed.
     EXPECT_EQ(Ok("status cdaudio length track 1"), "00:02:00");
     Ok("set cdaudio time format milliseconds");
-    EXPECT_EQ(Ok("status cdaudio position"), "1266");
+    EXPECT_EQ(Ok("status cdaudio position"), "1267");  // 1266.67 ms, rounded up
 }
 
-TEST_F(DeviceTest, EmptyDriveAnswersZeroAndRefusesToMove)
+TEST_F(DeviceTest, EmptyDriveHasNoPositionsAndRefusesToMove)
 {
     device_ = Create(dir_.File("no-such-disc"));
     EXPECT_EQ(Ok("status cdaudio number of tracks"), "0");
-    EXPECT_EQ(Ok("status cdaudio length"), "0");
     EXPECT_EQ(Ok("status cdaudio media present"), "false");
-    EXPECT_EQ(Ok("status cdaudio current track"), "0");
+    EXPECT_EQ(Ok("status cdaudio ready"), "false");
     EXPECT_EQ(Ok("status cdaudio mode"), "not ready");
-    EXPECT_EQ(Send("play cdaudio from 0 notify"), "");
-    EXPECT_EQ(error_, MCIERR_HARDWARE);
-    EXPECT_EQ(Send("status cdaudio length track 1"), "");
-    EXPECT_EQ(error_, MCIERR_OUTOFRANGE);
+    for (const char* command :
+         {"status cdaudio length", "status cdaudio position", "status cdaudio current track",
+          "status cdaudio start position", "status cdaudio length track 1", "status cdaudio position track 1",
+          "status cdaudio type track 1", "info cdaudio identity", "play cdaudio from 0 notify", "seek cdaudio to end"}) {
+        EXPECT_EQ(Send(command), "") << command;
+        EXPECT_EQ(error_, MCIERR_HARDWARE) << command;
+    }
 }
 
 TEST_F(DeviceTest, OutOfRangeFailsAndChangesNothing)
@@ -58,7 +60,7 @@ TEST_F(DeviceTest, OutOfRangeFailsAndChangesNothing)
     Ok("play cdaudio from 1500 notify");
     Advance(441);
     const char* refused[] = {
-        "play cdaudio from -1 notify", "play cdaudio from 3534 notify", "seek cdaudio to -10000",
+        "play cdaudio from -1 notify", "play cdaudio from 3535 notify", "seek cdaudio to -10000",
         "seek cdaudio to 999999999",   "status cdaudio length track 0", "status cdaudio length track 4",
         "play cdaudio from 1:00:00:00",
     };
@@ -84,18 +86,19 @@ TEST_F(DeviceTest, BadCommandsFailWithAnEmptyReply)
         const char* command;
         MCIERROR error;
     } cases[] = {
-        {"", MCIERR_UNRECOGNIZED_COMMAND},
-        {"pause cdaudio", MCIERR_UNRECOGNIZED_COMMAND},
+        {"", MCIERR_MISSING_COMMAND_STRING},
+        {"eject cdaudio", MCIERR_UNRECOGNIZED_COMMAND},
         {"status waveaudio position", MCIERR_INVALID_DEVICE_NAME},
+        {"status waveaudio volume", MCIERR_INVALID_DEVICE_NAME},  // the name is looked at first
         {"status cdaudio", MCIERR_MISSING_PARAMETER},
-        {"play cdaudio from three", MCIERR_UNRECOGNIZED_COMMAND},
+        {"play cdaudio from three", MCIERR_BAD_INTEGER},
         {"set cdaudio time format", MCIERR_MISSING_PARAMETER},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(Send(c.command), "") << c.command;
         EXPECT_EQ(error_, c.error) << c.command;
     }
-    EXPECT_EQ(device_->SendString(nullptr, nullptr, 0), MCIERR_UNRECOGNIZED_COMMAND);
+    EXPECT_EQ(device_->SendString(nullptr, nullptr, 0), MCIERR_MISSING_COMMAND_STRING);
     EXPECT_EQ(Ok("status cdaudio position"), "0");
 }
 
@@ -103,7 +106,7 @@ TEST_F(DeviceTest, CutsRepliesToTheBuffer)
 {
     char reply[8];
     std::memset(reply, 'x', sizeof reply);
-    EXPECT_EQ(device_->SendString("status cdaudio length", reply, 3), cdaudio::MCIERR_PARAM_OVERFLOW);
+    EXPECT_EQ(device_->SendString("status cdaudio length", reply, 3), win::MCIERR_PARAM_OVERFLOW);
     EXPECT_STREQ(reply, "35");
     EXPECT_EQ(reply[3], 'x');
 
@@ -111,7 +114,7 @@ TEST_F(DeviceTest, CutsRepliesToTheBuffer)
     EXPECT_STREQ(reply, "3533");
 
     std::memset(reply, 'x', sizeof reply);
-    EXPECT_EQ(device_->SendString("status cdaudio length", reply, 0), cdaudio::MCIERR_PARAM_OVERFLOW);
+    EXPECT_EQ(device_->SendString("status cdaudio length", reply, 0), win::MCIERR_PARAM_OVERFLOW);
     EXPECT_EQ(reply[0], 'x');
     // No buffer: the caller wants no reply, and the command still works.
     EXPECT_EQ(device_->SendString("seek cdaudio to 1000", nullptr, 0), 0u);
@@ -125,6 +128,7 @@ TEST_F(DeviceTest, DoorEjectsAndAsksForTheNextDisc)
     EXPECT_EQ(Ok("status cdaudio media present"), "false");
     EXPECT_EQ(Ok("status cdaudio number of tracks"), "0");
     EXPECT_EQ(Ok("status cdaudio mode"), "open");
+    EXPECT_EQ(Ok("status cdaudio ready"), "false");
     Send("play cdaudio from 0 notify");
     EXPECT_EQ(error_, MCIERR_HARDWARE);
 

@@ -24,6 +24,7 @@ constexpr int kMaxChannels = 64;
 struct Track {
     std::uint64_t start = 0;   // first frame on the disc timeline
     std::uint64_t length = 0;  // frames
+    bool audio = true;
 };
 
 class Disc {
