@@ -36,10 +36,11 @@ cdaudio::Device& TheDevice()
 }
 
 // Each input starts from the same device state: disc in, stopped at the
-// start, milliseconds.
+// start, milliseconds, no device opened by name.
 void Reset(cdaudio::Device& device)
 {
-    for (const char* command : {"set cdaudio door closed", "seek cdaudio to start", "set cdaudio time format ms"}) {
+    for (const char* command :
+         {"close all", "set cdaudio door closed", "seek cdaudio to start", "set cdaudio time format ms"}) {
         if (device.SendString(command, nullptr, 0) != 0) std::abort();
     }
 }

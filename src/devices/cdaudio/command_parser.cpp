@@ -141,7 +141,9 @@ constexpr Keyword kCapability[] = {
     {"has video", Action::Item, Item::HasVideo},
     {"uses files", Action::Item, Item::UsesFiles},
 };
-constexpr Keyword kInfo[] = {{"product", Action::Item, Item::Product}, {"identity", Action::Item, Item::Identity}};
+constexpr Keyword kInfo[] = {{"product", Action::Item, Item::Product},
+                             {"identity", Action::Item, Item::Identity},
+                             {"missing file", Action::Item, Item::MissingFile}};
 constexpr Keyword kSysinfo[] = {
     {"quantity", Action::Item, Item::Quantity},
     {"name", Action::ItemWithIndex, Item::Name},

@@ -24,7 +24,7 @@ enum class Item {
     // capability
     CanEject, CanPlay, CanRecord, CanSave, CompoundDevice, DeviceType, HasAudio, HasVideo, UsesFiles,
     // info
-    Product, Identity,
+    Product, Identity, MissingFile,
     // sysinfo
     Quantity, Name, InstallName,
 };

@@ -22,7 +22,10 @@
 //       start position | time format | type track N
 //   capability cdaudio can eject | can play | can record | can save |
 //       compound device | device type | has audio | has video | uses files
-//   info cdaudio product | identity
+//   info cdaudio product | identity | missing file
+//                                        the last, this device's own: the
+//                                        file a disc given to the drive
+//                                        lacked ("" when none)
 //   sysinfo cdaudio | all  quantity [open] | name N [open] | installname
 //
 // Times follow the time format, a setting of the device (milliseconds at
@@ -35,9 +38,10 @@
 // MCIERR_DUPLICATE_FLAGS, flags that exclude each other
 // MCIERR_FLAGS_NOT_COMPATIBLE, a bad number MCIERR_BAD_INTEGER, a position
 // or track outside the disc MCIERR_OUTOFRANGE, a disc query, play or seek
-// with no disc, or a play or seek into a data track, MCIERR_HARDWARE. A
-// reply longer than the buffer is cut to fit and terminated, with
-// MCIERR_PARAM_OVERFLOW.
+// with no disc, or a play or seek into a data track, MCIERR_HARDWARE; a
+// disc given at the closing door that lacks one of its files stays out,
+// with MCIERR_FILE_NOT_FOUND. A reply longer than the buffer is cut to fit
+// and terminated, with MCIERR_PARAM_OVERFLOW.
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
@@ -295,6 +299,7 @@ private:
         if (c.doorClosed) {
             drive_.CloseDoor();
             SyncDisc();
+            if (!drive_.Current() && !drive_.MissingFile().empty()) return MCIERR_FILE_NOT_FOUND;
         }
         return 0;
     }
@@ -355,6 +360,10 @@ private:
     {
         if (item == Item::Product) {
             reply = "CD Audio";
+            return 0;
+        }
+        if (item == Item::MissingFile) {
+            reply = drive_.MissingFile();
             return 0;
         }
         if (!drive_.Current()) return MCIERR_HARDWARE;
