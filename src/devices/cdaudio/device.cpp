@@ -4,7 +4,10 @@
 // separated by blanks and case does not matter. The device answers to
 // "cdaudio" (opened or not), to the aliases it was opened under, and to
 // "all" where a command may go to every open device. Every command takes
-// "notify" and "wait". P is a position, N a number.
+// "notify" (with a callback window: MM_MCINOTIFY when the command is done,
+// for a play at its end) and "wait", which changes nothing: every command
+// returns at once, since waiting out a play would hold the one GUI thread.
+// P is a position, N a number.
 //
 //   open cdaudio [alias A] [shareable]   reply: the device id
 //   close cdaudio | A | all
