@@ -36,10 +36,11 @@ cdaudio::Device& TheDevice()
 }
 
 // Each input starts from the same device state: disc in, stopped at the
-// start, milliseconds.
+// start, milliseconds, no device opened by name.
 void Reset(cdaudio::Device& device)
 {
-    for (const char* command : {"set cdaudio door closed", "seek cdaudio to start", "set cdaudio time format ms"}) {
+    for (const char* command :
+         {"close all", "set cdaudio door closed", "seek cdaudio to start", "set cdaudio time format ms"}) {
         if (device.SendString(command, nullptr, 0) != 0) std::abort();
     }
 }
@@ -51,7 +52,7 @@ void Send(cdaudio::Device& device, const std::string& command, win::UINT replySi
     win::MCIERROR error = device.SendString(command.c_str(), reply.get(), replySize);
     if (replySize == 0) return;
     if (!std::memchr(reply.get(), '\0', replySize)) std::abort();
-    if (error != 0 && error != cdaudio::MCIERR_PARAM_OVERFLOW && reply[0] != '\0') std::abort();
+    if (error != 0 && error != win::MCIERR_PARAM_OVERFLOW && reply[0] != '\0') std::abort();
 }
 
 }  // namespace

@@ -6,17 +6,27 @@
 
 namespace {
 
-constexpr std::int64_t kLargestNumber = 1'000'000'000'000;
+constexpr std::int64_t kLargestNumber = 0xFFFFFFFF;
 
-bool Sane(const cdaudio::Command& c)
+bool SanePosition(const cdaudio::PositionText& p)
 {
-    if (c.error != 0) return true;
-    const cdaudio::PositionText& p = c.position;
-    if (p.fieldCount < 0 || p.fieldCount > 4 || (p.start && p.fieldCount != 0)) return false;
+    if (p.fieldCount < 0 || p.fieldCount > 4) return false;
     for (int i = 0; i < p.fieldCount; ++i) {
         std::int64_t lowest = i == 0 ? -kLargestNumber : 0;
         if (p.fields[i] < lowest || p.fields[i] > kLargestNumber) return false;
     }
+    return true;
+}
+
+bool Sane(const cdaudio::Command& c, std::string_view text)
+{
+    // The device name and alias are views into the text.
+    for (std::string_view word : {c.device, c.alias}) {
+        if (!word.empty() && (word.data() < text.data() || word.data() + word.size() > text.data() + text.size()))
+            return false;
+    }
+    if (c.error != 0) return true;
+    if (!SanePosition(c.from) || !SanePosition(c.to)) return false;
     return c.track >= -kLargestNumber && c.track <= kLargestNumber;
 }
 
@@ -24,7 +34,7 @@ bool Sane(const cdaudio::Command& c)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    cdaudio::Command c = cdaudio::ParseCommand({reinterpret_cast<const char*>(data), size});
-    if (!Sane(c)) std::abort();
+    std::string_view text(reinterpret_cast<const char*>(data), size);
+    if (!Sane(cdaudio::ParseCommand(text), text)) std::abort();
     return 0;
 }

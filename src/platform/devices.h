@@ -3,6 +3,9 @@
 // builds the program (the real main, or a test).
 #pragma once
 
+#include <cctype>
+#include <string_view>
+
 #include "platform/win.h"
 
 namespace win {
@@ -13,6 +16,30 @@ class CommandStringDevice {
 public:
     virtual ~CommandStringDevice() = default;
     virtual MCIERROR SendString(const char* command, char* returnString, UINT returnLength) = 0;
+    // The same with the window that "notify" reports to (null: none).
+    virtual MCIERROR SendString(const char* command, char* returnString, UINT returnLength, HWND /*callback*/) {
+        return SendString(command, returnString, returnLength);
+    }
+    // Whether the device answers to `name`, the second word of a command.
+    virtual bool Answers(std::string_view name) const { return EqualsIgnoringCase(name, "cdaudio"); }
+
+    // GUI thread. Hands each notification that came due to `post` (window,
+    // MCI_NOTIFY_ code, device id), in order.
+    using NoticeSink = void (*)(HWND callback, WPARAM code, LPARAM deviceId);
+    virtual void TakeNotices(NoticeSink /*post*/) {}
+    // True while a notification may come due with no command sent (a play
+    // with notify runs to its end).
+    virtual bool AwaitsNotice() const { return false; }
+
+protected:
+    static bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
+        if (a.size() != b.size()) return false;
+        for (std::size_t i = 0; i < a.size(); ++i) {
+            if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i])))
+                return false;
+        }
+        return true;
+    }
 };
 
 // Installs the device that answers for "cdaudio" (not owned; nullptr removes it).

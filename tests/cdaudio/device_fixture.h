@@ -53,6 +53,13 @@ protected:
         return reply;
     }
 
+    // Sends and expects `error` with an empty reply.
+    void Refused(const std::string& command, win::MCIERROR error)
+    {
+        EXPECT_EQ(Send(command), "") << command;
+        EXPECT_EQ(error_, error) << command;
+    }
+
     void Advance(std::uint32_t frames) { device_->AdvanceVirtualOutput(frames); }
 
     TempDir dir_;

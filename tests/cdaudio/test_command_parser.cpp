@@ -9,91 +9,146 @@ namespace {
 
 using namespace win;
 
-TEST(CommandParser, ReadsEveryConsoleCommand)
+TEST(CommandParser, ReadsEveryVerbAndItem)
 {
-    EXPECT_EQ(ParseCommand("open cdaudio").verb, Verb::Open);
-    EXPECT_EQ(ParseCommand("status cdaudio number of tracks").query, Query::NumberOfTracks);
-    EXPECT_EQ(ParseCommand("set cdaudio time format milliseconds").setting, Setting::TimeFormatMilliseconds);
-    EXPECT_EQ(ParseCommand("set cdaudio time format tmsf").setting, Setting::TimeFormatTmsf);
-    EXPECT_EQ(ParseCommand("status cdaudio length").query, Query::Length);
-    EXPECT_EQ(ParseCommand("status cdaudio position").query, Query::Position);
-    EXPECT_EQ(ParseCommand("status cdaudio current track").query, Query::CurrentTrack);
-    EXPECT_EQ(ParseCommand("status cdaudio media present").query, Query::MediaPresent);
-    EXPECT_EQ(ParseCommand("set cdaudio door open").setting, Setting::DoorOpen);
-    EXPECT_EQ(ParseCommand("set cdaudio door closed").setting, Setting::DoorClosed);
-    EXPECT_EQ(ParseCommand("stop cdaudio").verb, Verb::Stop);
+    struct Case {
+        const char* text;
+        Verb verb;
+        Item item;
+    } cases[] = {
+        {"open cdaudio", Verb::Open, Item::None},
+        {"close cdaudio", Verb::Close, Item::None},
+        {"stop cdaudio", Verb::Stop, Item::None},
+        {"pause cdaudio", Verb::Pause, Item::None},
+        {"resume cdaudio", Verb::Resume, Item::None},
+        {"status cdaudio number of tracks", Verb::Status, Item::NumberOfTracks},
+        {"status cdaudio current track", Verb::Status, Item::CurrentTrack},
+        {"status cdaudio length", Verb::Status, Item::Length},
+        {"status cdaudio media present", Verb::Status, Item::MediaPresent},
+        {"status cdaudio mode", Verb::Status, Item::Mode},
+        {"status cdaudio position", Verb::Status, Item::Position},
+        {"status cdaudio ready", Verb::Status, Item::Ready},
+        {"status cdaudio start position", Verb::Status, Item::StartPosition},
+        {"status cdaudio time format", Verb::Status, Item::TimeFormat},
+        {"status cdaudio type track 2", Verb::Status, Item::Type},
+        {"capability cdaudio can eject", Verb::Capability, Item::CanEject},
+        {"capability cdaudio can play", Verb::Capability, Item::CanPlay},
+        {"capability cdaudio can record", Verb::Capability, Item::CanRecord},
+        {"capability cdaudio can save", Verb::Capability, Item::CanSave},
+        {"capability cdaudio compound device", Verb::Capability, Item::CompoundDevice},
+        {"capability cdaudio device type", Verb::Capability, Item::DeviceType},
+        {"capability cdaudio has audio", Verb::Capability, Item::HasAudio},
+        {"capability cdaudio has video", Verb::Capability, Item::HasVideo},
+        {"capability cdaudio uses files", Verb::Capability, Item::UsesFiles},
+        {"info cdaudio product", Verb::Info, Item::Product},
+        {"info cdaudio identity", Verb::Info, Item::Identity},
+        {"sysinfo all quantity", Verb::Sysinfo, Item::Quantity},
+        {"sysinfo cdaudio name 1 open", Verb::Sysinfo, Item::Name},
+        {"sysinfo cd installname", Verb::Sysinfo, Item::InstallName},
+    };
+    for (const Case& c : cases) {
+        Command parsed = ParseCommand(c.text);
+        EXPECT_EQ(parsed.error, 0u) << c.text;
+        EXPECT_EQ(parsed.verb, c.verb) << c.text;
+        EXPECT_EQ(parsed.item, c.item) << c.text;
+    }
+}
 
-    Command length = ParseCommand("status cdaudio length track 7");
-    EXPECT_EQ(length.error, 0u);
-    EXPECT_EQ(length.query, Query::TrackLength);
-    EXPECT_EQ(length.track, 7);
-
-    Command play = ParseCommand("play cdaudio from 123456 notify");
-    EXPECT_EQ(play.error, 0u);
+TEST(CommandParser, ReadsFlagsInAnyOrderWhateverTheirCaseAndBlanks)
+{
+    Command play = ParseCommand("  PLAY\tCdAudio  to 2:00:01:05 wait FROM -250 NOTIFY \r\n");
+    ASSERT_EQ(play.error, 0u);
     EXPECT_EQ(play.verb, Verb::Play);
-    EXPECT_EQ(play.position.fieldCount, 1);
-    EXPECT_EQ(play.position.fields[0], 123456);
+    EXPECT_EQ(play.device, "CdAudio");
+    EXPECT_TRUE(play.notify);
+    EXPECT_TRUE(play.wait);
+    EXPECT_EQ(play.from.fieldCount, 1);
+    EXPECT_EQ(play.from.fields[0], -250);
+    ASSERT_EQ(play.to.fieldCount, 4);
+    EXPECT_EQ(play.to.fields[0], 2);
+    EXPECT_EQ(play.to.fields[3], 5);
 
-    Command seek = ParseCommand("seek cdaudio to 3");
-    EXPECT_EQ(seek.verb, Verb::Seek);
-    EXPECT_EQ(seek.position.fields[0], 3);
-    EXPECT_TRUE(ParseCommand("seek cdaudio to start").position.start);
+    Command open = ParseCommand("open cdaudio shareable alias deck notify");
+    EXPECT_EQ(open.alias, "deck");
+    EXPECT_TRUE(open.shareable);
+
+    Command set = ParseCommand("set cd door open time format MSF");
+    EXPECT_EQ(set.error, 0u);
+    EXPECT_TRUE(set.doorOpen);
+    EXPECT_EQ(set.timeFormat, TimeFormat::Msf);
+    EXPECT_EQ(ParseCommand("set cdaudio time format ms").timeFormat, TimeFormat::Milliseconds);
+    EXPECT_EQ(ParseCommand("set cdaudio time format tmsf").timeFormat, TimeFormat::Tmsf);
+
+    Command length = ParseCommand("status cdaudio track 7 length");
+    EXPECT_EQ(length.error, 0u);
+    EXPECT_EQ(length.item, Item::Length);
+    EXPECT_EQ(length.track, 7);
+    EXPECT_TRUE(ParseCommand("seek cdaudio to start").toStart);
+    EXPECT_TRUE(ParseCommand("seek cdaudio to end").toEnd);
+    EXPECT_EQ(ParseCommand("sysinfo all name 3").index, 3);
+    EXPECT_EQ(ParseCommand("play cdaudio").from.fieldCount, 0);
 }
 
-TEST(CommandParser, IgnoresCaseBlanksAndFlags)
-{
-    Command c = ParseCommand("  PLAY\tCdAudio  wait FROM -250 NOTIFY \r\n");
-    EXPECT_EQ(c.error, 0u);
-    EXPECT_EQ(c.verb, Verb::Play);
-    EXPECT_EQ(c.position.fields[0], -250);
-    EXPECT_EQ(ParseCommand("set cdaudio time format ms").setting, Setting::TimeFormatMilliseconds);
-    Command bare = ParseCommand("play cdaudio");
-    EXPECT_EQ(bare.error, 0u);
-    EXPECT_EQ(bare.position.fieldCount, 0);
-}
-
-TEST(CommandParser, ReadsTmsfPositions)
-{
-    Command c = ParseCommand("play cdaudio from 2:01:30:74");
-    ASSERT_EQ(c.error, 0u);
-    ASSERT_EQ(c.position.fieldCount, 4);
-    EXPECT_EQ(c.position.fields[0], 2);
-    EXPECT_EQ(c.position.fields[1], 1);
-    EXPECT_EQ(c.position.fields[2], 30);
-    EXPECT_EQ(c.position.fields[3], 74);
-}
-
-TEST(CommandParser, RejectsWhatADriveRejects)
+TEST(CommandParser, RefusesWithTheNumbersADriveGives)
 {
     struct Case {
         const char* text;
         MCIERROR error;
     } cases[] = {
-        {"", MCIERR_UNRECOGNIZED_COMMAND},
-        {"   ", MCIERR_UNRECOGNIZED_COMMAND},
+        {"", MCIERR_MISSING_COMMAND_STRING},
+        {"   ", MCIERR_MISSING_COMMAND_STRING},
         {"eject cdaudio", MCIERR_UNRECOGNIZED_COMMAND},
-        {"play", MCIERR_MISSING_PARAMETER},
-        {"play waveaudio from 3", MCIERR_INVALID_DEVICE_NAME},
+        {"play", MCIERR_MISSING_DEVICE_NAME},
         {"status cdaudio", MCIERR_MISSING_PARAMETER},
-        {"status cdaudio volume", MCIERR_UNRECOGNIZED_COMMAND},
-        {"status cdaudio number of", MCIERR_MISSING_PARAMETER},
-        {"status cdaudio number of discs", MCIERR_UNRECOGNIZED_COMMAND},
-        {"status cdaudio length track", MCIERR_MISSING_PARAMETER},
-        {"status cdaudio length track x", MCIERR_UNRECOGNIZED_COMMAND},
-        {"status cdaudio position now", MCIERR_UNRECOGNIZED_COMMAND},
-        {"set cdaudio time format frames", MCIERR_UNRECOGNIZED_COMMAND},
-        {"set cdaudio door ajar", MCIERR_UNRECOGNIZED_COMMAND},
-        {"play cdaudio from", MCIERR_MISSING_PARAMETER},
-        {"play cdaudio to 5", MCIERR_UNRECOGNIZED_COMMAND},
-        {"play cdaudio from 5x", MCIERR_UNRECOGNIZED_COMMAND},
-        {"play cdaudio from 1:2:3:4:5", MCIERR_UNRECOGNIZED_COMMAND},
-        {"play cdaudio from -1:00", MCIERR_UNRECOGNIZED_COMMAND},
-        {"play cdaudio from 1::3", MCIERR_UNRECOGNIZED_COMMAND},
-        {"play cdaudio from 99999999999999999999999", MCIERR_OUTOFRANGE},
+        {"capability cdaudio", MCIERR_MISSING_PARAMETER},
+        {"info cdaudio", MCIERR_MISSING_PARAMETER},
+        {"sysinfo cdaudio open", MCIERR_MISSING_PARAMETER},
+        {"set cdaudio", MCIERR_MISSING_PARAMETER},
         {"seek cdaudio", MCIERR_MISSING_PARAMETER},
-        {"seek cdaudio to end", MCIERR_UNRECOGNIZED_COMMAND},
-        {"stop cdaudio now", MCIERR_UNRECOGNIZED_COMMAND},
-        {"open cdaudio a b c d e f g h i j k l m", MCIERR_UNRECOGNIZED_COMMAND},
+        {"status cdaudio volume", MCIERR_UNRECOGNIZED_KEYWORD},
+        {"status cdaudio number of", MCIERR_MISSING_PARAMETER},
+        {"status cdaudio number of discs", MCIERR_UNRECOGNIZED_KEYWORD},
+        {"status cdaudio position now", MCIERR_UNRECOGNIZED_KEYWORD},
+        {"stop cdaudio now", MCIERR_UNRECOGNIZED_KEYWORD},
+        {"capability cdaudio can fly", MCIERR_UNRECOGNIZED_KEYWORD},
+        {"set cdaudio door ajar", MCIERR_UNRECOGNIZED_KEYWORD},
+        {"set cdaudio time format", MCIERR_MISSING_PARAMETER},
+        {"set cdaudio time format frames", MCIERR_BAD_CONSTANT},
+        {"open cdaudio alias", MCIERR_MISSING_STRING_ARGUMENT},
+        // Malformed integers.
+        {"status cdaudio length track", MCIERR_BAD_INTEGER},
+        {"status cdaudio length track x", MCIERR_BAD_INTEGER},
+        {"status cdaudio length track 1:2", MCIERR_BAD_INTEGER},
+        {"sysinfo cdaudio name one", MCIERR_BAD_INTEGER},
+        {"play cdaudio from", MCIERR_BAD_INTEGER},
+        {"play cdaudio from three", MCIERR_BAD_INTEGER},
+        {"play cdaudio from 5x", MCIERR_BAD_INTEGER},
+        {"play cdaudio from 1:2:3:4:5", MCIERR_BAD_INTEGER},
+        {"play cdaudio from -1:00", MCIERR_BAD_INTEGER},
+        {"play cdaudio from 1::3", MCIERR_BAD_INTEGER},
+        {"play cdaudio from 1:256", MCIERR_BAD_INTEGER},
+        {"play cdaudio from 4294967296", MCIERR_BAD_INTEGER},
+        {"play cdaudio from 99999999999999999999999", MCIERR_BAD_INTEGER},
+        // The same flag twice.
+        {"play cdaudio notify notify", MCIERR_DUPLICATE_FLAGS},
+        {"play cdaudio wait from 1 wait", MCIERR_DUPLICATE_FLAGS},
+        {"play cdaudio from 1 from 2", MCIERR_DUPLICATE_FLAGS},
+        {"seek cdaudio to start to start", MCIERR_DUPLICATE_FLAGS},
+        {"status cdaudio length mode", MCIERR_DUPLICATE_FLAGS},
+        {"status cdaudio length track 1 track 2", MCIERR_DUPLICATE_FLAGS},
+        {"set cdaudio time format ms time format tmsf", MCIERR_DUPLICATE_FLAGS},
+        {"open cdaudio alias a alias b", MCIERR_DUPLICATE_FLAGS},
+        // Flags that exclude each other.
+        {"seek cdaudio to start to end", MCIERR_FLAGS_NOT_COMPATIBLE},
+        {"seek cdaudio to 5 to end", MCIERR_FLAGS_NOT_COMPATIBLE},
+        {"set cdaudio door open door closed", MCIERR_FLAGS_NOT_COMPATIBLE},
+        {"status cdaudio mode track 2", MCIERR_FLAGS_NOT_COMPATIBLE},
+        {"status cdaudio type", MCIERR_MISSING_PARAMETER},
+        {"sysinfo cdaudio installname open", MCIERR_FLAGS_NOT_COMPATIBLE},
+        // Flags of another verb.
+        {"play cdaudio to start", MCIERR_BAD_INTEGER},
+        {"stop cdaudio from 3", MCIERR_UNRECOGNIZED_KEYWORD},
+        {"open cdaudio from 3", MCIERR_UNRECOGNIZED_KEYWORD},
     };
     for (const Case& c : cases) EXPECT_EQ(ParseCommand(c.text).error, c.error) << c.text;
 }
@@ -108,6 +163,7 @@ TEST(CommandParser, SurvivesArbitraryBytes)
     }
     EXPECT_NE(ParseCommand(std::string(100000, '9')).error, 0u);
     EXPECT_NE(ParseCommand("play cdaudio from " + std::string(100000, ':')).error, 0u);
+    EXPECT_EQ(ParseCommand("play cdaudio" + std::string(100000, ' ')).error, 0u);
 }
 
 }  // namespace

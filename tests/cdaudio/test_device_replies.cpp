@@ -1,6 +1,9 @@
+#include <cstdio>
 #include <cstring>
+#include <vector>
 
 #include "cdaudio/device_fixture.h"
+#include "devices/cdaudio/disc.h"
 
 namespace cdaudio_test {
 namespace {
@@ -36,21 +39,22 @@ TEST_F(DeviceTest, AnswersInTmsfWhileThatFormatIsSet)
     // The format is the device's: it holds until changed.
     EXPECT_EQ(Ok("status cdaudio length track 1"), "00:02:00");
     Ok("set cdaudio time format milliseconds");
-    EXPECT_EQ(Ok("status cdaudio position"), "1266");
+    EXPECT_EQ(Ok("status cdaudio position"), "1267");  // 1266.67 ms, rounded up
 }
 
-TEST_F(DeviceTest, EmptyDriveAnswersZeroAndRefusesToMove)
+TEST_F(DeviceTest, EmptyDriveHasNoPositionsAndRefusesToMove)
 {
     device_ = Create(dir_.File("no-such-disc"));
     EXPECT_EQ(Ok("status cdaudio number of tracks"), "0");
-    EXPECT_EQ(Ok("status cdaudio length"), "0");
     EXPECT_EQ(Ok("status cdaudio media present"), "false");
-    EXPECT_EQ(Ok("status cdaudio current track"), "0");
+    EXPECT_EQ(Ok("status cdaudio ready"), "false");
     EXPECT_EQ(Ok("status cdaudio mode"), "not ready");
-    EXPECT_EQ(Send("play cdaudio from 0 notify"), "");
-    EXPECT_EQ(error_, MCIERR_HARDWARE);
-    EXPECT_EQ(Send("status cdaudio length track 1"), "");
-    EXPECT_EQ(error_, MCIERR_OUTOFRANGE);
+    for (const char* command :
+         {"status cdaudio length", "status cdaudio position", "status cdaudio current track",
+          "status cdaudio start position", "status cdaudio length track 1", "status cdaudio position track 1",
+          "status cdaudio type track 1", "info cdaudio identity", "play cdaudio from 0 notify", "seek cdaudio to end"}) {
+        Refused(command, MCIERR_HARDWARE);
+    }
 }
 
 TEST_F(DeviceTest, OutOfRangeFailsAndChangesNothing)
@@ -58,7 +62,7 @@ TEST_F(DeviceTest, OutOfRangeFailsAndChangesNothing)
     Ok("play cdaudio from 1500 notify");
     Advance(441);
     const char* refused[] = {
-        "play cdaudio from -1 notify", "play cdaudio from 3534 notify", "seek cdaudio to -10000",
+        "play cdaudio from -1 notify", "play cdaudio from 3535 notify", "seek cdaudio to -10000",
         "seek cdaudio to 999999999",   "status cdaudio length track 0", "status cdaudio length track 4",
         "play cdaudio from 1:00:00:00",
     };
@@ -84,18 +88,19 @@ TEST_F(DeviceTest, BadCommandsFailWithAnEmptyReply)
         const char* command;
         MCIERROR error;
     } cases[] = {
-        {"", MCIERR_UNRECOGNIZED_COMMAND},
-        {"pause cdaudio", MCIERR_UNRECOGNIZED_COMMAND},
+        {"", MCIERR_MISSING_COMMAND_STRING},
+        {"eject cdaudio", MCIERR_UNRECOGNIZED_COMMAND},
         {"status waveaudio position", MCIERR_INVALID_DEVICE_NAME},
+        {"status waveaudio volume", MCIERR_INVALID_DEVICE_NAME},  // the name is looked at first
         {"status cdaudio", MCIERR_MISSING_PARAMETER},
-        {"play cdaudio from three", MCIERR_UNRECOGNIZED_COMMAND},
+        {"play cdaudio from three", MCIERR_BAD_INTEGER},
         {"set cdaudio time format", MCIERR_MISSING_PARAMETER},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(Send(c.command), "") << c.command;
         EXPECT_EQ(error_, c.error) << c.command;
     }
-    EXPECT_EQ(device_->SendString(nullptr, nullptr, 0), MCIERR_UNRECOGNIZED_COMMAND);
+    EXPECT_EQ(device_->SendString(nullptr, nullptr, 0), MCIERR_MISSING_COMMAND_STRING);
     EXPECT_EQ(Ok("status cdaudio position"), "0");
 }
 
@@ -103,7 +108,7 @@ TEST_F(DeviceTest, CutsRepliesToTheBuffer)
 {
     char reply[8];
     std::memset(reply, 'x', sizeof reply);
-    EXPECT_EQ(device_->SendString("status cdaudio length", reply, 3), cdaudio::MCIERR_PARAM_OVERFLOW);
+    EXPECT_EQ(device_->SendString("status cdaudio length", reply, 3), win::MCIERR_PARAM_OVERFLOW);
     EXPECT_STREQ(reply, "35");
     EXPECT_EQ(reply[3], 'x');
 
@@ -111,7 +116,7 @@ TEST_F(DeviceTest, CutsRepliesToTheBuffer)
     EXPECT_STREQ(reply, "3533");
 
     std::memset(reply, 'x', sizeof reply);
-    EXPECT_EQ(device_->SendString("status cdaudio length", reply, 0), cdaudio::MCIERR_PARAM_OVERFLOW);
+    EXPECT_EQ(device_->SendString("status cdaudio length", reply, 0), win::MCIERR_PARAM_OVERFLOW);
     EXPECT_EQ(reply[0], 'x');
     // No buffer: the caller wants no reply, and the command still works.
     EXPECT_EQ(device_->SendString("seek cdaudio to 1000", nullptr, 0), 0u);
@@ -125,6 +130,7 @@ TEST_F(DeviceTest, DoorEjectsAndAsksForTheNextDisc)
     EXPECT_EQ(Ok("status cdaudio media present"), "false");
     EXPECT_EQ(Ok("status cdaudio number of tracks"), "0");
     EXPECT_EQ(Ok("status cdaudio mode"), "open");
+    EXPECT_EQ(Ok("status cdaudio ready"), "false");
     Send("play cdaudio from 0 notify");
     EXPECT_EQ(error_, MCIERR_HARDWARE);
 
@@ -155,6 +161,66 @@ TEST_F(DeviceTest, UnreadableDiscGivenAtTheDoorLeavesTheDriveEmpty)
     std::fclose(garbage);
     Ok("set cdaudio door closed");
     EXPECT_EQ(Ok("status cdaudio media present"), "false");
+}
+
+}  // namespace
+}  // namespace cdaudio_test
+
+namespace cdaudio_test {
+namespace {
+
+using namespace win;
+
+void WriteText(const std::string& path, const std::string& text)
+{
+    std::FILE* file = std::fopen(path.c_str(), "w");
+    std::fputs(text.c_str(), file);
+    std::fclose(file);
+}
+
+// Depends on the readers naming what a sheet lacks; skipped where they do not.
+TEST_F(DeviceTest, DiscLackingAFileStaysOutAndNamesIt)
+{
+    std::string cue = dir_.File("lacking.cue");
+    WriteText(cue, "FILE \"gone.wav\" WAVE\n  TRACK 01 AUDIO\n    INDEX 01 00:00:00\n");
+    std::string missing;
+    if (!cdaudio::OpenDisc(cue, &missing) && missing.empty()) GTEST_SKIP() << "the readers name no missing file";
+    Ok("set cdaudio door open");
+    answer_ = cue;
+    Refused("set cdaudio door closed", MCIERR_FILE_NOT_FOUND);
+    EXPECT_EQ(Ok("status cdaudio media present"), "false");
+    EXPECT_EQ(Ok("info cdaudio missing file"), missing);
+    Ok("set cdaudio door open");
+    EXPECT_EQ(Ok("info cdaudio missing file"), "");
+}
+
+// A data track first, as on mixed-mode discs. Depends on the readers
+// keeping data tracks; skipped where they do not.
+TEST_F(DeviceTest, DataTracksAreAnsweredForButNeverPlayed)
+{
+    std::vector<char> image((5880 + 44100) * 4, 0);
+    std::FILE* bin = std::fopen(dir_.File("mixed.bin").c_str(), "wb");
+    std::fwrite(image.data(), 1, image.size(), bin);
+    std::fclose(bin);
+    WriteText(dir_.File("mixed.cue"), "FILE \"mixed.bin\" BINARY\n  TRACK 01 MODE1/2352\n    INDEX 01 00:00:00\n"
+                                      "  TRACK 02 AUDIO\n    INDEX 01 00:00:10\n");
+    device_ = Create(dir_.File("mixed.cue"));
+    if (Ok("status cdaudio number of tracks") != "2") GTEST_SKIP() << "the readers drop data tracks";
+
+    EXPECT_EQ(Ok("status cdaudio type track 1"), "other");
+    EXPECT_EQ(Ok("status cdaudio type track 2"), "audio");
+    EXPECT_EQ(Ok("status cdaudio position"), "134");  // the first audio frame, 5880
+    EXPECT_EQ(Ok("status cdaudio start position"), "134");
+    Ok("play cdaudio from 1000");
+    Advance(588);
+    Refused("play cdaudio from 0", MCIERR_HARDWARE);
+    Refused("seek cdaudio to 50", MCIERR_HARDWARE);
+    Ok("set cdaudio time format tmsf");
+    Refused("seek cdaudio to 1", MCIERR_HARDWARE);
+    EXPECT_EQ(Ok("status cdaudio mode"), "playing");
+    EXPECT_EQ(Ok("status cdaudio position"), "02:00:00:66");
+    Ok("seek cdaudio to start");
+    EXPECT_EQ(Ok("status cdaudio position"), "02:00:00:00");
 }
 
 }  // namespace

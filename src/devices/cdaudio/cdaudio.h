@@ -18,9 +18,6 @@
 
 namespace cdaudio {
 
-// The reply did not fit the caller's buffer; it was cut and terminated.
-constexpr win::MCIERROR MCIERR_PARAM_OVERFLOW = 299;
-
 enum class Output {
     Default,  // PortAudio's default output; the null output when it fails or is lost
     Null,     // null output clocked in real time
@@ -42,12 +39,16 @@ class Device : public win::CommandStringDevice {
 public:
     // Answers a command string as a drive does (see the device's README in
     // the code: grammar, replies, errors). The reply is cut to fit and
-    // always terminated when returnLength > 0.
-    win::MCIERROR SendString(const char* command, char* returnString, win::UINT returnLength) override = 0;
+    // always terminated when returnLength > 0. "notify" reports to
+    // `callback` through the notices the platform takes (TakeNotices).
+    using win::CommandStringDevice::SendString;
+    win::MCIERROR SendString(const char* command, char* returnString, win::UINT returnLength,
+                             win::HWND callback) override = 0;
 
     // Virtual output only: hands `frames` frames to the output (as if heard),
-    // deterministically, then returns.
-    virtual void AdvanceVirtualOutput(std::uint32_t frames) = 0;
+    // deterministically, then returns; `heard`, when given, receives them
+    // (interleaved stereo, 2 * frames samples).
+    virtual void AdvanceVirtualOutput(std::uint32_t frames, std::int16_t* heard = nullptr) = 0;
     // Frames handed to the output since the device was created.
     virtual std::uint64_t FramesPlayed() const = 0;
     // CD level: left channel in the low 16 bits, right in the high.

@@ -1,22 +1,16 @@
 #include "devices/cdaudio/command_parser.h"
 
 #include <cctype>
+#include <iterator>
 
 namespace cdaudio {
 namespace {
 
 using namespace win;
 
-// No valid command has more words than this, flags included.
-constexpr int kMaxWords = 12;
-// Larger numbers are rejected rather than risking overflow later.
-constexpr std::int64_t kMaxNumber = 1'000'000'000'000;
-
-struct Words {
-    std::string_view word[kMaxWords];
-    int count = 0;
-    bool tooMany = false;
-};
+// Plain numbers travel in 32 bits; colon-separated fields in one byte each.
+constexpr std::int64_t kMaxNumber = 0xFFFFFFFF;
+constexpr std::int64_t kMaxField = 255;
 
 bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
 
@@ -29,158 +23,286 @@ bool Is(std::string_view word, std::string_view keyword)
     return true;
 }
 
-// Splits on blanks and drops the flags "notify" and "wait", which change
-// nothing here: there is no callback window and every command is synchronous.
-Words Split(std::string_view text)
-{
-    Words words;
-    std::size_t i = 0;
-    while (i < text.size()) {
-        while (i < text.size() && IsBlank(text[i])) ++i;
-        std::size_t begin = i;
-        while (i < text.size() && !IsBlank(text[i])) ++i;
-        if (i == begin) break;
-        std::string_view word = text.substr(begin, i - begin);
-        if (words.count >= 2 && (Is(word, "notify") || Is(word, "wait"))) continue;
-        if (words.count == kMaxWords) {
-            words.tooMany = true;
-            break;
-        }
-        words.word[words.count++] = word;
-    }
-    return words;
-}
+// The blank-separated words of a text, one at a time.
+class Words {
+public:
+    explicit Words(std::string_view text) : text_(text) {}
 
-// Digits only, capped; false when the text is not a plain unsigned number.
-bool ParseDigits(std::string_view text, std::int64_t& value, bool& tooLarge)
+    bool AtEnd()
+    {
+        SkipBlanks();
+        return at_ == text_.size();
+    }
+    std::string_view Next()
+    {
+        SkipBlanks();
+        std::size_t begin = at_;
+        while (at_ < text_.size() && !IsBlank(text_[at_])) ++at_;
+        return text_.substr(begin, at_ - begin);
+    }
+    std::size_t Mark() const { return at_; }
+    void Rewind(std::size_t mark) { at_ = mark; }
+
+private:
+    void SkipBlanks()
+    {
+        while (at_ < text_.size() && IsBlank(text_[at_])) ++at_;
+    }
+    std::string_view text_;
+    std::size_t at_ = 0;
+};
+
+// Digits only, capped at `limit`; false when not a plain unsigned number or too large.
+bool ParseDigits(std::string_view text, std::int64_t limit, std::int64_t& value)
 {
     if (text.empty()) return false;
     value = 0;
     for (char c : text) {
         if (c < '0' || c > '9') return false;
-        if (value <= kMaxNumber) value = value * 10 + (c - '0');
+        value = value * 10 + (c - '0');
+        if (value > limit) return false;
     }
-    tooLarge = value > kMaxNumber;
     return true;
 }
 
-// "N", "-N", "+N" or up to four colon-separated unsigned fields.
+// "N", "-N", "+N" or up to four colon-separated fields.
 MCIERROR ParsePosition(std::string_view text, PositionText& position)
 {
     bool negative = false;
     if (!text.empty() && (text[0] == '-' || text[0] == '+')) {
         negative = text[0] == '-';
         text.remove_prefix(1);
-        if (text.find(':') != std::string_view::npos) return MCIERR_UNRECOGNIZED_COMMAND;
+        if (text.find(':') != std::string_view::npos) return MCIERR_BAD_INTEGER;
     }
+    bool colons = text.find(':') != std::string_view::npos;
     position.fieldCount = 0;
-    bool tooLarge = false;
     while (true) {
         std::size_t colon = text.find(':');
-        if (position.fieldCount == 4) return MCIERR_UNRECOGNIZED_COMMAND;
-        bool large = false;
-        if (!ParseDigits(text.substr(0, colon), position.fields[position.fieldCount], large)) {
-            return MCIERR_UNRECOGNIZED_COMMAND;
+        if (position.fieldCount == 4) return MCIERR_BAD_INTEGER;
+        if (!ParseDigits(text.substr(0, colon), colons ? kMaxField : kMaxNumber, position.fields[position.fieldCount])) {
+            return MCIERR_BAD_INTEGER;
         }
-        tooLarge = tooLarge || large;
         ++position.fieldCount;
         if (colon == std::string_view::npos) break;
         text.remove_prefix(colon + 1);
     }
-    if (tooLarge) return MCIERR_OUTOFRANGE;
     if (negative) position.fields[0] = -position.fields[0];
     return 0;
 }
 
-MCIERROR Expect(const Words& words, int count)
+MCIERROR ParseInteger(std::string_view text, std::int64_t& value)
 {
-    if (words.count < count) return MCIERR_MISSING_PARAMETER;
-    if (words.count > count) return MCIERR_UNRECOGNIZED_COMMAND;
+    PositionText number;
+    if (ParsePosition(text, number) || number.fieldCount != 1) return MCIERR_BAD_INTEGER;
+    value = number.fields[0];
     return 0;
 }
 
-void ParseStatus(const Words& w, Command& c)
+// What a keyword does once its words are matched.
+enum class Action {
+    Notify, Wait, Shareable, Alias, OpenOnly, Track, From, To, ToStart, ToEnd, TimeFormat, DoorOpen, DoorClosed,
+    Item, ItemWithIndex,
+};
+
+struct Keyword {
+    std::string_view words;  // blank-separated, lower case
+    Action action;
+    Item item = Item::None;
+};
+
+// Longer phrases come before their prefixes ("to start" before "to").
+constexpr Keyword kCommon[] = {{"notify", Action::Notify}, {"wait", Action::Wait}};
+constexpr Keyword kOpen[] = {{"alias", Action::Alias}, {"shareable", Action::Shareable}};
+constexpr Keyword kPlay[] = {{"from", Action::From}, {"to", Action::To}};
+constexpr Keyword kSeek[] = {{"to start", Action::ToStart}, {"to end", Action::ToEnd}, {"to", Action::To}};
+constexpr Keyword kSet[] = {
+    {"time format", Action::TimeFormat}, {"door open", Action::DoorOpen}, {"door closed", Action::DoorClosed}};
+constexpr Keyword kStatus[] = {
+    {"current track", Action::Item, Item::CurrentTrack},
+    {"length", Action::Item, Item::Length},
+    {"media present", Action::Item, Item::MediaPresent},
+    {"mode", Action::Item, Item::Mode},
+    {"number of tracks", Action::Item, Item::NumberOfTracks},
+    {"position", Action::Item, Item::Position},
+    {"ready", Action::Item, Item::Ready},
+    {"start position", Action::Item, Item::StartPosition},
+    {"time format", Action::Item, Item::TimeFormat},
+    {"type", Action::Item, Item::Type},
+    {"track", Action::Track},
+};
+constexpr Keyword kCapability[] = {
+    {"can eject", Action::Item, Item::CanEject},
+    {"can play", Action::Item, Item::CanPlay},
+    {"can record", Action::Item, Item::CanRecord},
+    {"can save", Action::Item, Item::CanSave},
+    {"compound device", Action::Item, Item::CompoundDevice},
+    {"device type", Action::Item, Item::DeviceType},
+    {"has audio", Action::Item, Item::HasAudio},
+    {"has video", Action::Item, Item::HasVideo},
+    {"uses files", Action::Item, Item::UsesFiles},
+};
+constexpr Keyword kInfo[] = {{"product", Action::Item, Item::Product},
+                             {"identity", Action::Item, Item::Identity},
+                             {"missing file", Action::Item, Item::MissingFile}};
+constexpr Keyword kSysinfo[] = {
+    {"quantity", Action::Item, Item::Quantity},
+    {"name", Action::ItemWithIndex, Item::Name},
+    {"installname", Action::Item, Item::InstallName},
+    {"open", Action::OpenOnly},
+};
+
+struct VerbSpec {
+    std::string_view word;
+    Verb verb;
+    const Keyword* keywords;
+    std::size_t count;
+};
+
+template <std::size_t N>
+constexpr VerbSpec Spec(std::string_view word, Verb verb, const Keyword (&keywords)[N])
 {
-    if (w.count < 3) {
-        c.error = MCIERR_MISSING_PARAMETER;
-        return;
-    }
-    std::string_view item = w.word[2];
-    if (Is(item, "number")) {
-        c.query = Query::NumberOfTracks;
-        c.error = Expect(w, 5);
-        if (!c.error && !(Is(w.word[3], "of") && Is(w.word[4], "tracks"))) c.error = MCIERR_UNRECOGNIZED_COMMAND;
-    } else if (Is(item, "length") && w.count == 3) {
-        c.query = Query::Length;
-    } else if (Is(item, "length")) {
-        c.query = Query::TrackLength;
-        c.error = Expect(w, 5);
-        if (c.error) return;
-        if (!Is(w.word[3], "track")) {
-            c.error = MCIERR_UNRECOGNIZED_COMMAND;
-            return;
+    return {word, verb, keywords, N};
+}
+constexpr VerbSpec Spec(std::string_view word, Verb verb) { return {word, verb, nullptr, 0}; }
+
+constexpr VerbSpec kVerbs[] = {
+    Spec("open", Verb::Open, kOpen),
+    Spec("close", Verb::Close),
+    Spec("status", Verb::Status, kStatus),
+    Spec("set", Verb::Set, kSet),
+    Spec("play", Verb::Play, kPlay),
+    Spec("seek", Verb::Seek, kSeek),
+    Spec("stop", Verb::Stop),
+    Spec("pause", Verb::Pause),
+    Spec("resume", Verb::Resume),
+    Spec("capability", Verb::Capability, kCapability),
+    Spec("info", Verb::Info, kInfo),
+    Spec("sysinfo", Verb::Sysinfo, kSysinfo),
+};
+
+enum class Match { Whole, Short, No };
+
+// Matches the keyword's words at the reader; on a whole match the reader
+// stays after them, otherwise where it was.
+Match MatchWords(Words& words, std::string_view phrase)
+{
+    std::size_t mark = words.Mark();
+    bool first = true;
+    while (!phrase.empty()) {
+        std::size_t blank = phrase.find(' ');
+        std::string_view expected = phrase.substr(0, blank);
+        phrase = blank == std::string_view::npos ? std::string_view() : phrase.substr(blank + 1);
+        if (words.AtEnd()) {
+            words.Rewind(mark);
+            return first ? Match::No : Match::Short;
         }
-        PositionText number;
-        c.error = ParsePosition(w.word[4], number);
-        if (!c.error && number.fieldCount != 1) c.error = MCIERR_UNRECOGNIZED_COMMAND;
-        c.track = number.fields[0];
-    } else if (Is(item, "position")) {
-        c.query = Query::Position;
-        c.error = Expect(w, 3);
-    } else if (Is(item, "current")) {
-        c.query = Query::CurrentTrack;
-        c.error = Expect(w, 4);
-        if (!c.error && !Is(w.word[3], "track")) c.error = MCIERR_UNRECOGNIZED_COMMAND;
-    } else if (Is(item, "media")) {
-        c.query = Query::MediaPresent;
-        c.error = Expect(w, 4);
-        if (!c.error && !Is(w.word[3], "present")) c.error = MCIERR_UNRECOGNIZED_COMMAND;
-    } else if (Is(item, "mode")) {
-        c.query = Query::Mode;
-        c.error = Expect(w, 3);
-    } else {
-        c.error = MCIERR_UNRECOGNIZED_COMMAND;
+        if (!Is(words.Next(), expected)) {
+            words.Rewind(mark);
+            return Match::No;
+        }
+        first = false;
     }
+    return Match::Whole;
 }
 
-void ParseSet(const Words& w, Command& c)
+// Sets a flag once; a second time is a duplicate.
+MCIERROR Once(bool& flag)
 {
-    if (w.count < 4) {
-        c.error = MCIERR_MISSING_PARAMETER;
-        return;
-    }
-    if (Is(w.word[2], "door")) {
-        c.error = Expect(w, 4);
-        if (Is(w.word[3], "open")) c.setting = Setting::DoorOpen;
-        else if (Is(w.word[3], "closed")) c.setting = Setting::DoorClosed;
-        else c.error = MCIERR_UNRECOGNIZED_COMMAND;
-    } else if (Is(w.word[2], "time") && Is(w.word[3], "format")) {
-        c.error = Expect(w, 5);
-        if (c.error) return;
-        if (Is(w.word[4], "milliseconds") || Is(w.word[4], "ms")) c.setting = Setting::TimeFormatMilliseconds;
-        else if (Is(w.word[4], "tmsf")) c.setting = Setting::TimeFormatTmsf;
-        else c.error = MCIERR_UNRECOGNIZED_COMMAND;
-    } else {
-        c.error = MCIERR_UNRECOGNIZED_COMMAND;
-    }
+    if (flag) return MCIERR_DUPLICATE_FLAGS;
+    flag = true;
+    return 0;
 }
 
-// "play cdaudio [from P]" and "seek cdaudio to P|start".
-void ParseMove(const Words& w, Command& c, std::string_view preposition, bool optional)
+MCIERROR Apply(const Keyword& keyword, Words& words, Command& c, bool& seen)
 {
-    if (optional && w.count == 2) return;
-    if (w.count < 4) {
-        c.error = MCIERR_MISSING_PARAMETER;
-        return;
+    switch (keyword.action) {
+    case Action::Notify: return Once(c.notify);
+    case Action::Wait: return Once(c.wait);
+    case Action::Shareable: return Once(c.shareable);
+    case Action::OpenOnly: return Once(c.openOnly);
+    case Action::ToStart: return Once(c.toStart);
+    case Action::ToEnd: return Once(c.toEnd);
+    case Action::DoorOpen: return Once(c.doorOpen);
+    case Action::DoorClosed: return Once(c.doorClosed);
+    case Action::Alias:
+        if (!c.alias.empty()) return MCIERR_DUPLICATE_FLAGS;
+        if (words.AtEnd()) return MCIERR_MISSING_STRING_ARGUMENT;
+        c.alias = words.Next();
+        return 0;
+    case Action::Track:
+        if (MCIERROR e = Once(c.hasTrack)) return e;
+        return ParseInteger(words.Next(), c.track);
+    case Action::From:
+    case Action::To: {
+        PositionText& position = keyword.action == Action::From ? c.from : c.to;
+        if (position.fieldCount > 0) return MCIERR_DUPLICATE_FLAGS;
+        return ParsePosition(words.Next(), position);
     }
-    c.error = Expect(w, 4);
-    if (c.error) return;
-    if (!Is(w.word[2], preposition)) {
-        c.error = MCIERR_UNRECOGNIZED_COMMAND;
-    } else if (c.verb == Verb::Seek && Is(w.word[3], "start")) {
-        c.position.start = true;
-    } else {
-        c.error = ParsePosition(w.word[3], c.position);
+    case Action::TimeFormat: {
+        if (MCIERROR e = Once(c.hasTimeFormat)) return e;
+        if (words.AtEnd()) return MCIERR_MISSING_PARAMETER;
+        std::string_view name = words.Next();
+        if (Is(name, "milliseconds") || Is(name, "ms")) c.timeFormat = TimeFormat::Milliseconds;
+        else if (Is(name, "msf")) c.timeFormat = TimeFormat::Msf;
+        else if (Is(name, "tmsf")) c.timeFormat = TimeFormat::Tmsf;
+        else return MCIERR_BAD_CONSTANT;
+        return 0;
+    }
+    case Action::Item:
+    case Action::ItemWithIndex:
+        if (MCIERROR e = Once(seen)) return e;
+        c.item = keyword.item;
+        return keyword.action == Action::ItemWithIndex ? ParseInteger(words.Next(), c.index) : 0;
+    }
+    return MCIERR_UNRECOGNIZED_KEYWORD;
+}
+
+MCIERROR ParseFlags(const VerbSpec& spec, Words& words, Command& c)
+{
+    bool itemSeen = false;
+    while (!words.AtEnd()) {
+        const Keyword* found = nullptr;
+        bool cutShort = false;
+        auto look = [&](const Keyword* keywords, std::size_t count) {
+            for (std::size_t i = 0; i < count && !found; ++i) {
+                Match m = MatchWords(words, keywords[i].words);
+                if (m == Match::Whole) found = &keywords[i];
+                cutShort = cutShort || m == Match::Short;
+            }
+        };
+        look(kCommon, std::size(kCommon));
+        look(spec.keywords, spec.count);
+        if (!found) return cutShort ? MCIERR_MISSING_PARAMETER : MCIERR_UNRECOGNIZED_KEYWORD;
+        if (MCIERROR e = Apply(*found, words, c, itemSeen)) return e;
+    }
+    return 0;
+}
+
+bool TrackAllowed(Item item) { return item == Item::Length || item == Item::Position || item == Item::Type; }
+
+// Flags that each parse alone but do not go together, and flags a verb needs.
+MCIERROR CheckCombination(const Command& c)
+{
+    switch (c.verb) {
+    case Verb::Status:
+        if (c.item == Item::None) return MCIERR_MISSING_PARAMETER;
+        if (c.hasTrack && !TrackAllowed(c.item)) return MCIERR_FLAGS_NOT_COMPATIBLE;
+        if (c.item == Item::Type && !c.hasTrack) return MCIERR_MISSING_PARAMETER;
+        return 0;
+    case Verb::Capability:
+    case Verb::Info: return c.item == Item::None ? MCIERR_MISSING_PARAMETER : 0;
+    case Verb::Sysinfo:
+        if (c.item == Item::None) return MCIERR_MISSING_PARAMETER;
+        return c.openOnly && c.item == Item::InstallName ? MCIERR_FLAGS_NOT_COMPATIBLE : 0;
+    case Verb::Set:
+        if (!c.hasTimeFormat && !c.doorOpen && !c.doorClosed) return MCIERR_MISSING_PARAMETER;
+        return c.doorOpen && c.doorClosed ? MCIERR_FLAGS_NOT_COMPATIBLE : 0;
+    case Verb::Seek: {
+        int targets = (c.to.fieldCount > 0) + c.toStart + c.toEnd;
+        if (targets == 0) return MCIERR_MISSING_PARAMETER;
+        return targets > 1 ? MCIERR_FLAGS_NOT_COMPATIBLE : 0;
+    }
+    default: return 0;
     }
 }
 
@@ -189,38 +311,28 @@ void ParseMove(const Words& w, Command& c, std::string_view preposition, bool op
 Command ParseCommand(std::string_view text)
 {
     Command c;
-    Words w = Split(text);
-    if (w.tooMany || w.count == 0) {
+    Words words(text);
+    if (words.AtEnd()) {
+        c.error = MCIERR_MISSING_COMMAND_STRING;
+        return c;
+    }
+    std::string_view verb = words.Next();
+    const VerbSpec* spec = nullptr;
+    for (const VerbSpec& candidate : kVerbs) {
+        if (Is(verb, candidate.word)) spec = &candidate;
+    }
+    if (!spec) {
         c.error = MCIERR_UNRECOGNIZED_COMMAND;
         return c;
     }
-    std::string_view verb = w.word[0];
-    if (Is(verb, "open")) c.verb = Verb::Open;
-    else if (Is(verb, "status")) c.verb = Verb::Status;
-    else if (Is(verb, "set")) c.verb = Verb::Set;
-    else if (Is(verb, "play")) c.verb = Verb::Play;
-    else if (Is(verb, "seek")) c.verb = Verb::Seek;
-    else if (Is(verb, "stop")) c.verb = Verb::Stop;
-    else {
-        c.error = MCIERR_UNRECOGNIZED_COMMAND;
+    c.verb = spec->verb;
+    if (words.AtEnd()) {
+        c.error = MCIERR_MISSING_DEVICE_NAME;
         return c;
     }
-    if (w.count < 2) {
-        c.error = MCIERR_MISSING_PARAMETER;
-        return c;
-    }
-    if (!Is(w.word[1], "cdaudio")) {
-        c.error = MCIERR_INVALID_DEVICE_NAME;
-        return c;
-    }
-    switch (c.verb) {
-    case Verb::Open:
-    case Verb::Stop: c.error = Expect(w, 2); break;
-    case Verb::Status: ParseStatus(w, c); break;
-    case Verb::Set: ParseSet(w, c); break;
-    case Verb::Play: ParseMove(w, c, "from", true); break;
-    case Verb::Seek: ParseMove(w, c, "to", false); break;
-    }
+    c.device = words.Next();
+    c.error = ParseFlags(*spec, words, c);
+    if (!c.error) c.error = CheckCombination(c);
     return c;
 }
 

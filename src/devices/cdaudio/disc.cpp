@@ -59,8 +59,9 @@ bool CueNamesRawImages(const std::string& cueText)
     return false;
 }
 
-std::shared_ptr<Disc> OpenDisc(const std::string& path)
+std::shared_ptr<Disc> OpenDisc(const std::string& path, std::string* missingFile)
 {
+    if (missingFile) missingFile->clear();
     std::error_code error;
     if (std::filesystem::is_directory(path, error)) return OpenFolderDisc(path);
     std::string extension = Lower(std::filesystem::path(path).extension().string());

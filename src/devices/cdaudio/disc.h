@@ -24,6 +24,7 @@ constexpr int kMaxChannels = 64;
 struct Track {
     std::uint64_t start = 0;   // first frame on the disc timeline
     std::uint64_t length = 0;  // frames
+    bool audio = true;
 };
 
 class Disc {
@@ -46,8 +47,9 @@ protected:
 std::vector<Track> TracksFromLengths(const std::vector<std::uint64_t>& lengths);
 
 // Opens a disc held in a folder, a .cue or a .toc file; null when it holds
-// no readable audio.
-std::shared_ptr<Disc> OpenDisc(const std::string& path);
+// no readable audio. When the sheet names a file that is not there, null,
+// and `missingFile` (when given) receives its name; otherwise it is cleared.
+std::shared_ptr<Disc> OpenDisc(const std::string& path, std::string* missingFile = nullptr);
 
 // Per-format readers used by OpenDisc.
 std::shared_ptr<Disc> OpenFolderDisc(const std::string& folder);

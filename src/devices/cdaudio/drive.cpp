@@ -10,12 +10,13 @@ Drive::Drive(const Options& options, std::string device)
     : device_(std::move(device)), askForDisc_(options.askForDisc)
 {
     if (!device_.empty()) disc_ = OpenDriveDisc(device_);
-    else if (!options.initialDisc.empty()) disc_ = OpenDisc(options.initialDisc);
+    else if (!options.initialDisc.empty()) disc_ = OpenDisc(options.initialDisc, &missingFile_);
 }
 
 void Drive::OpenDoor()
 {
     disc_.reset();
+    missingFile_.clear();
     doorOpen_ = true;
     if (!device_.empty()) cdio_eject_media_drive(device_.c_str());
 }
@@ -30,7 +31,7 @@ void Drive::CloseDoor()
     }
     if (disc_ || !askForDisc_) return;
     std::string path = askForDisc_();
-    if (!path.empty()) disc_ = OpenDisc(path);
+    if (!path.empty()) disc_ = OpenDisc(path, &missingFile_);
 }
 
 void Drive::Probe()

@@ -14,6 +14,8 @@ public:
     Drive(const Options& options, std::string device);
 
     const std::shared_ptr<Disc>& Current() const { return disc_; }
+    // The file the last disc given to the virtual drive lacked ("" when none).
+    const std::string& MissingFile() const { return missingFile_; }
     bool DoorOpen() const { return doorOpen_; }
 
     // The disc leaves the drive. The caller must have let go of it first.
@@ -28,6 +30,7 @@ private:
     std::string device_;  // "" for the virtual drive
     std::function<std::string()> askForDisc_;
     std::shared_ptr<Disc> disc_;
+    std::string missingFile_;
     bool doorOpen_ = false;
 };
 

@@ -51,7 +51,7 @@ void Player::CheckOutput()
     }
 }
 
-void Player::Request(bool play, std::uint64_t at)
+void Player::Request(bool play, std::uint64_t at, std::uint64_t end)
 {
     generation_ = (generation_ + 1) & kGenerationMask;
     last_ = {generation_, play, at};
@@ -61,6 +61,7 @@ void Player::Request(bool play, std::uint64_t at)
         target_.generation = generation_;
         target_.play = play;
         target_.next = at;
+        target_.end = end;
         wake_ = true;
     }
     wakeWorker_.notify_one();
@@ -68,7 +69,7 @@ void Player::Request(bool play, std::uint64_t at)
     if (virtual_) renderer_.Render(virtualBuffer_.data(), 0);
 }
 
-void Player::Play(std::uint64_t at) { Request(true, at); }
+void Player::Play(std::uint64_t at, std::uint64_t end) { Request(true, at, end); }
 
 void Player::Hold(std::uint64_t at) { Request(false, at); }
 
@@ -105,7 +106,7 @@ bool Player::FillOne()
     if (!freshRequest && renderer_.Ring().Filled() >= kRingBlocks - kHeadroomBlocks) return false;
     AudioBlock* block = renderer_.Ring().WriteSlot();
     if (!block) return false;
-    std::uint64_t length = target.disc->Length();
+    std::uint64_t length = std::min(target.end, target.disc->Length());
     block->generation = target.generation;
     block->start = std::min(target.next, length);
     block->endOfDisc = target.next >= length;
@@ -140,14 +141,15 @@ void Player::RunWorker()
     }
 }
 
-void Player::AdvanceVirtualOutput(std::uint32_t frames)
+void Player::AdvanceVirtualOutput(std::uint32_t frames, std::int16_t* heard)
 {
     if (!virtual_) return;
     while (frames > 0) {
         std::uint32_t n = std::min<std::uint32_t>(frames, kBlockFrames);
         while (FillOne()) {
         }
-        renderer_.Render(virtualBuffer_.data(), n);
+        renderer_.Render(heard ? heard : virtualBuffer_.data(), n);
+        if (heard) heard += std::size_t{n} * 2;
         frames -= n;
     }
 }

@@ -25,12 +25,14 @@ public:
 
     // Stops, and holds at the start of `disc` (null: no disc).
     void SetDisc(std::shared_ptr<Disc> disc);
-    void Play(std::uint64_t at);
+    // Plays from `at` and stops at `end` (or the end of the disc).
+    void Play(std::uint64_t at, std::uint64_t end = UINT64_MAX);
     void Hold(std::uint64_t at);
     // The position heard and whether it plays, the last request included.
     PlayedState State() const;
 
-    void AdvanceVirtualOutput(std::uint32_t frames);
+    // `heard`, when given, receives the frames rendered (interleaved stereo).
+    void AdvanceVirtualOutput(std::uint32_t frames, std::int16_t* heard = nullptr);
     std::uint64_t FramesOut() const { return renderer_.FramesOut(); }
     void SetLevel(std::uint32_t level) { renderer_.SetLevel(level); }
     // Replaces a lost sound card by the null output.
@@ -43,10 +45,11 @@ private:
         std::uint32_t generation = 0;
         bool play = false;
         std::uint64_t next = 0;          // next frame to read
+        std::uint64_t end = 0;           // where playing stops
         std::shared_ptr<Disc> disc;
     };
 
-    void Request(bool play, std::uint64_t at);
+    void Request(bool play, std::uint64_t at, std::uint64_t end = UINT64_MAX);
     bool FillOne();
     void RunWorker();
 

@@ -88,6 +88,10 @@ RECT ClientRect();
 
 // Devices, sinks and aux volumes back to their start (multimedia.cpp).
 void ResetMultimedia();
+// Posts the cdaudio device's notifications that came due (MM_MCINOTIFY).
+void PostCdNotices();
+// Whether one may come due with no command sent: the loop then looks often.
+bool CdAwaitsNotice();
 
 }  // namespace core
 }  // namespace win

@@ -27,11 +27,17 @@ bool TakePaint(MSG* msg) {
     return false;
 }
 
+// A play with notify ends unseen by the loop; it looks this often.
+constexpr DWORD kNoticePollMs = 20;
+
 // The tick to wake at when nothing is due: the next timer, or far away.
 DWORD WakeDeadline() {
-    DWORD due = 0;
-    if (NextTimerDue(&due)) return due;
-    return CurrentHostOrNull().TickCount() + 0x7FFFFFFFu;
+    const DWORD now = CurrentHostOrNull().TickCount();
+    DWORD due = now + 0x7FFFFFFFu;
+    DWORD timer = 0;
+    if (NextTimerDue(&timer)) due = timer;
+    if (CdAwaitsNotice() && static_cast<std::int32_t>(due - (now + kNoticePollMs)) > 0) due = now + kNoticePollMs;
+    return due;
 }
 
 // Blocks until a message is ready. False when the host has no more input
@@ -46,6 +52,7 @@ bool WaitMessage(MSG* msg, bool remove) {
 }  // namespace
 
 bool NextMessage(MSG* msg, bool remove, bool stopAtQuit) {
+    PostCdNotices();
     CoreState& s = State();
     if (!s.posted.empty()) {
         *msg = s.posted.front();

@@ -2,7 +2,6 @@
 // devices' volumes and the wave output volume.
 #include <algorithm>
 #include <cstring>
-#include <strings.h>
 #include <string>
 #include <vector>
 
@@ -75,13 +74,24 @@ void core::ResetMultimedia() {
 
 DWORD AuxDeviceVolume(UINT id) { return id < core::g_aux.size() ? core::g_aux[id].volume : 0; }
 
-MCIERROR mciSendStringA(const char* command, char* returnString, UINT returnLength, HWND) {
+void core::PostCdNotices() {
+    if (!g_cdAudio) return;
+    g_cdAudio->TakeNotices([](HWND callback, WPARAM code, LPARAM deviceId) {
+        PostMessageA(callback, MM_MCINOTIFY, code, deviceId);
+    });
+}
+
+bool core::CdAwaitsNotice() { return g_cdAudio && g_cdAudio->AwaitsNotice(); }
+
+MCIERROR mciSendStringA(const char* command, char* returnString, UINT returnLength, HWND callback) {
     core::LogCall("mciSendStringA", command);
     if (returnString && returnLength > 0) returnString[0] = '\0';
-    if (core::IsBlank(command)) return MCIERR_UNRECOGNIZED_COMMAND;
-    if (!core::g_cdAudio || strcasecmp(core::DeviceName(command).c_str(), "cdaudio") != 0)
-        return MCIERR_INVALID_DEVICE_NAME;
-    return core::g_cdAudio->SendString(command, returnString, returnLength);
+    if (core::IsBlank(command)) return MCIERR_MISSING_COMMAND_STRING;
+    // The device knows its own names: "cdaudio", "all" and the aliases it was opened under.
+    if (!core::g_cdAudio || !core::g_cdAudio->Answers(core::DeviceName(command))) return MCIERR_INVALID_DEVICE_NAME;
+    MCIERROR error = core::g_cdAudio->SendString(command, returnString, returnLength, callback);
+    core::PostCdNotices();
+    return error;
 }
 
 UINT auxGetNumDevs() {
