@@ -2,7 +2,8 @@
 // dozen mix frames ahead of the output; a voice that starts is mixed straight
 // into those frames too, so it sounds from the next output frame on rather
 // than once the read position reaches the frames mixed after it began. A stop
-// lets what was mixed ahead play out: a millisecond or two at most.
+// lets what was mixed ahead play out: under 2 ms of the mix at the console's
+// speeds.
 #ifndef TORNEL_ENGINE_SPEED_CHANGE_H
 #define TORNEL_ENGINE_SPEED_CHANGE_H
 
