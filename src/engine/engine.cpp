@@ -7,6 +7,7 @@
 #include "engine/sample.h"
 
 #include <algorithm>
+#include <atomic>
 #include <bitset>
 #include <chrono>
 #include <cstddef>
@@ -16,6 +17,7 @@
 #include <mutex>
 #include <new>
 #include <thread>
+#include <vector>
 
 static_assert(sizeof(EngineInfo) == 20);
 static_assert(sizeof(EngineConfig) == 10);
@@ -44,8 +46,12 @@ struct Engine {
     Engine(int32_t rate, bool manual, int deviceRate) : output(manual, deviceRate) {
         renderer = std::make_unique<engine::Renderer>(rate, output.Rate());
     }
-    // Declared first so that it outlives the output, whose destructor stops
-    // the callback that uses it.
+    // Freed samples that a callback which stopped answering might still
+    // read: kept until a callback has taken every request, or until the
+    // output's destructor has stopped the callback.
+    std::vector<std::unique_ptr<engine::Sample>> retired;
+    // Declared before the output so that it outlives it, whose destructor
+    // stops the callback that uses it.
     std::unique_ptr<engine::Renderer> renderer;
     engine::Output output;
     std::bitset<engine::kMaxChannels> open; // channels that accept plays
@@ -80,21 +86,37 @@ const engine::Sample* FindSample(EngineHandle owner, EngineHandle handle) {
 
 bool IsChannel(uint32_t channel) { return channel > 0 && channel < engine::kMaxChannels; }
 
-// Returns once the consumer has taken every request pushed so far. Without a
-// callback running elsewhere the control thread is the consumer itself.
-void Settle(Engine& e) {
+std::atomic<uint32_t> g_callsWaiting{0}; // read by tests without the registry's lock
+
+struct CountWaiting {
+    CountWaiting() { g_callsWaiting.fetch_add(1, std::memory_order_acq_rel); }
+    ~CountWaiting() { g_callsWaiting.fetch_sub(1, std::memory_order_acq_rel); }
+    CountWaiting(const CountWaiting&) = delete;
+    CountWaiting& operator=(const CountWaiting&) = delete;
+};
+
+// True once the consumer has taken every request pushed so far. Without a
+// callback running elsewhere the control thread is the consumer itself. A
+// device callback that stops answering is replaced by the clock; false when
+// no callback has answered after that either.
+bool Settle(Engine& e) {
+    const CountWaiting waiting;
     engine::CommandQueue& queue = e.renderer->Queue();
     auto deadline = std::chrono::steady_clock::now() + kCallbackTimeout;
+    bool replaced = false;
     while (true) {
         e.output.CheckLost();
         if (!e.output.Concurrent()) {
             e.renderer->ApplyPending();
-            return;
+            return true;
         }
         if (queue.Taken() == queue.Pushed())
-            return;
+            return true;
         if (std::chrono::steady_clock::now() > deadline) {
+            if (replaced || e.output.kind() != engine::Output::Kind::Device)
+                return false;
             e.output.ReplaceWithClock();
+            replaced = true;
             deadline = std::chrono::steady_clock::now() + kCallbackTimeout;
         }
         std::this_thread::sleep_for(std::chrono::microseconds(200));
@@ -231,8 +253,12 @@ ENGINE_API uint32_t EngineFreeSample(EngineHandle engine, EngineHandle sample) {
     if (!e || !loaded)
         return 1;
     Send(*e, Command{Op::Forget, 0, 0, loaded});
-    Settle(*e);
-    g_samples.erase(sample);
+    const auto it = g_samples.find(sample);
+    if (Settle(*e))
+        e->retired.clear();
+    else
+        e->retired.push_back(std::move(it->second.sample));
+    g_samples.erase(it);
     return 0;
 }
 
@@ -277,6 +303,9 @@ ENGINE_API void EngineGetStats(EngineStats* stats) {
         stats->channels += uint32_t(e->open.count());
     for (const auto& [handle, loaded] : g_samples)
         stats->sampleBytes += loaded.sample->pcm.size() * sizeof(int16_t);
+    for (const auto& [handle, e] : g_engines)
+        for (const auto& sample : e->retired)
+            stats->sampleBytes += sample->pcm.size() * sizeof(int16_t);
 }
 
 ENGINE_API void EngineLoseOutput(EngineHandle engine) {
@@ -289,5 +318,11 @@ ENGINE_API int32_t EngineSampleLoaded(EngineHandle engine, EngineHandle sample) 
     std::lock_guard lock(g_lock);
     return FindEngine(engine) && FindSample(engine, sample) ? 1 : 0;
 }
+
+ENGINE_API int32_t EngineHoldCallbacks(int32_t hold) {
+    return engine::HoldCallbacks(hold != 0, kCallbackTimeout) ? 1 : 0;
+}
+
+ENGINE_API uint32_t EngineCallsWaiting(void) { return g_callsWaiting.load(std::memory_order_acquire); }
 
 } // extern "C"

@@ -13,19 +13,25 @@
  * Requests reach it through a fixed-size single-producer queue and take
  * effect at its next block; what it reports back travels in atomics.
  * Freeing a sample waits (on the control thread) until the callback has
- * acknowledged that it no longer reads the sample.
+ * acknowledged that it no longer reads the sample; a callback silent for a
+ * second is given up on, and the sample's memory is kept until one answers
+ * or the engine closes.
  *
  * Speed: at output rate R every sample plays at R/22050 of its natural speed,
  * pitch moving with it, whatever the file's own rate.
  *
- * How: each file is decoded whole at load (on the control thread) and
- * resampled to one mixing rate, 44100, stored as 16-bit frames. The callback
- * mixes the channels at that rate, then sends the mix through one streaming
- * soxr resampler whose ratio makes it play at R/22050 on the device. The
- * resampler is created and primed at open on the control thread; priming
- * makes its buffers large enough never to grow again, so soxr_output in the
- * callback does not allocate. When the ratio is exactly 1 the mix goes to the
- * device directly.
+ * How: each file is decoded at load (on the control thread) a slice at a
+ * time, resampled to one mixing rate, 44100, and stored as 16-bit frames;
+ * NaN in a float file becomes silence and infinities full scale. The callback
+ * mixes the channels at that rate, and a windowed-sinc kernel reads the mix at
+ * the step that makes it play at R/22050 on the device. The kernel reads a
+ * few dozen frames of the mix ahead; a voice that starts is mixed into those
+ * too, so a play sounds from the next block at every speed. When the step is
+ * exactly 1 the mix goes to the device directly.
+ *
+ * Headroom: the output never exceeds full scale. A mix below -1 dBFS passes
+ * bit for bit; a louder one is turned down by a limiter that looks no further
+ * ahead than its block and rounds off softly what still lies above.
  *
  * Output: PortAudio's default output in blocks of 128 frames. Without a sound
  * card, when it cannot be opened or when it is lost, or with the environment
@@ -83,7 +89,8 @@ ENGINE_API uint16_t EngineCheck(EngineInfo* info);
 ENGINE_API EngineHandle EngineOpen(EngineConfig* config, int32_t rate);
 /* Starts (on nonzero) or stops the output; plays are heard while it runs. */
 ENGINE_API uint32_t EngineActivate(EngineHandle engine, uint32_t on);
-/* Decodes the whole file at once (WAV, FLAC, Ogg, MP3 ...); 0 = failure. */
+/* Decodes the whole file (WAV, FLAC, Ogg, MP3 ...) before it returns;
+ * 0 = failure. */
 ENGINE_API EngineHandle EngineLoadSample(EngineHandle engine, const char* path, uint32_t reserved1,
                                          uint32_t reserved2);
 /* 0 = success; afterwards channels 1..count-1 accept plays. */

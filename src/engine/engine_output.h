@@ -41,6 +41,18 @@ ENGINE_API void EngineLoseOutput(EngineHandle engine);
 /* 1 when `sample` is a loaded, not yet freed sample of `engine`, else 0. */
 ENGINE_API int32_t EngineSampleLoaded(EngineHandle engine, EngineHandle sample);
 
+/* Test hooks for a callback that stops answering; both may be called while
+ * another thread is inside an engine call. With `hold` nonzero every engine's
+ * audio callback stops at the start of its next block and stays there until
+ * called again with 0. Holding returns 1 once a callback waits there, 0 when
+ * none came within a second. A free that a held callback has not answered
+ * within a second returns all the same: the handle is gone, and the sample's
+ * memory stays until a callback has taken the request or the engine closes. */
+ENGINE_API int32_t EngineHoldCallbacks(int32_t hold);
+/* How many engine calls are waiting at this moment for a callback to take
+ * their requests. */
+ENGINE_API uint32_t EngineCallsWaiting(void);
+
 #ifdef __cplusplus
 }
 #endif

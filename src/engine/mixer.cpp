@@ -59,6 +59,10 @@ void MixerApply(Mixer& mixer, const Command& command) {
     }
 }
 
+void MixerAddVoice(Mixer& mixer, uint32_t channel, float* out, size_t frames) {
+    RenderVoice(mixer.voices[channel], out, frames);
+}
+
 void MixerRender(Mixer& mixer, float* out, size_t frames) {
     std::fill(out, out + 2 * frames, 0.0f);
     for (Voice& voice : mixer.voices)

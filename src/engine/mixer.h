@@ -28,6 +28,8 @@ struct Mixer {
 void MixerApply(Mixer& mixer, const Command& command);
 // Writes `frames` stereo frames of the mix, replacing what `out` held.
 void MixerRender(Mixer& mixer, float* out, size_t frames);
+// Adds the next `frames` stereo frames of one channel's voice to `out`.
+void MixerAddVoice(Mixer& mixer, uint32_t channel, float* out, size_t frames);
 
 } // namespace engine
 

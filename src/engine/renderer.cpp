@@ -2,21 +2,26 @@
 
 #include <algorithm>
 #include <atomic>
-#include <vector>
+#include <thread>
 
 namespace engine {
 namespace {
 
 std::atomic<uint32_t> g_outputLevel{0xFFFFFFFFu}; // kept across opens
+std::atomic<bool> g_hold{false};
+std::atomic<int> g_held{0}; // callbacks waiting at the hold
 
-// soxr's buffers grow only while little of them has been consumed; a few very
-// long requests at open make them large enough that from then on they are
-// compacted in place instead (checked by counting allocations over 200000
-// blocks of 1 to 128 frames at speed ratios from 0.05 to 8: none).
-constexpr int kPrimeRequests = 4;
-constexpr size_t kPrimeFrames = 65536;
-constexpr double kMinRatio = 0.05;
-constexpr double kMaxRatio = 8.0;
+// The speeds the engine plays: a twentieth to eight times the natural one.
+constexpr double kMinStep = 0.05;
+constexpr double kMaxStep = 8.0;
+
+double Step(int32_t rate, int deviceRate) {
+    if (deviceRate <= 0)
+        return 0.0;
+    if (int64_t(rate) * kMixRate == int64_t(kNaturalRate) * deviceRate)
+        return 1.0;
+    return double(kMixRate) * rate / kNaturalRate / deviceRate;
+}
 
 void ApplyLevel(float* out, size_t frames) {
     const uint32_t level = g_outputLevel.load(std::memory_order_relaxed);
@@ -28,59 +33,57 @@ void ApplyLevel(float* out, size_t frames) {
     }
 }
 
+// Only ever reached while a test holds the callbacks.
+void WaitWhileHeld() {
+    g_held.fetch_add(1, std::memory_order_acq_rel);
+    while (g_hold.load(std::memory_order_acquire))
+        std::this_thread::sleep_for(std::chrono::microseconds(100));
+    g_held.fetch_sub(1, std::memory_order_acq_rel);
+}
+
 } // namespace
 
 void SetOutputLevel(uint32_t level) { g_outputLevel.store(level, std::memory_order_relaxed); }
 
-Renderer::Renderer(int32_t rate, int deviceRate) : deviceRate_(deviceRate) {
-    if (int64_t(rate) * kMixRate == int64_t(kNaturalRate) * deviceRate) {
-        ready_ = true;
-        return;
+bool HoldCallbacks(bool hold, std::chrono::milliseconds patience) {
+    g_hold.store(hold, std::memory_order_release);
+    if (!hold)
+        return true;
+    const auto deadline = std::chrono::steady_clock::now() + patience;
+    while (g_held.load(std::memory_order_acquire) == 0) {
+        if (std::chrono::steady_clock::now() > deadline)
+            return false;
+        std::this_thread::sleep_for(std::chrono::microseconds(100));
     }
-    // Minimum phase and small transforms keep the delay within a block; the
-    // samples are 16-bit, so 16-bit precision keeps the noise below theirs.
-    const soxr_quality_spec_t quality = soxr_quality_spec(SOXR_16_BITQ | SOXR_MINIMUM_PHASE, 0);
-    soxr_runtime_spec_t runtime = soxr_runtime_spec(1);
-    runtime.log2_min_dft_size = 9;
-    runtime.log2_large_dft_size = 10;
-    const double ratio = double(kMixRate) * rate / kNaturalRate / deviceRate;
-    if (ratio < kMinRatio || ratio > kMaxRatio)
-        return;
-    soxr_error_t error = nullptr;
-    resampler_ = soxr_create(ratio * deviceRate, deviceRate, 2, &error, nullptr, &quality, &runtime);
-    if (error || soxr_set_input_fn(resampler_, Pull, this, kPullFrames))
-        return;
-    std::vector<float> scratch(2 * kPrimeFrames);
-    for (int i = 0; i < kPrimeRequests; ++i)
-        soxr_output(resampler_, scratch.data(), kPrimeFrames);
-    ready_ = !soxr_error(resampler_);
+    return true;
 }
 
-Renderer::~Renderer() { soxr_delete(resampler_); }
+Renderer::Renderer(int32_t rate, int deviceRate) : limiter_(deviceRate), deviceRate_(deviceRate) {
+    const double step = Step(rate, deviceRate);
+    ready_ = step >= kMinStep && step <= kMaxStep;
+    if (ready_ && step != 1.0)
+        speed_.emplace(step);
+}
 
 void Renderer::ApplyPending() {
     Command command;
-    while (queue_.Pop(command))
+    while (queue_.Pop(command)) {
         MixerApply(mixer_, command);
-}
-
-size_t Renderer::Pull(void* self, soxr_in_t* data, size_t requested) {
-    Renderer& renderer = *static_cast<Renderer*>(self);
-    const size_t frames = std::min(requested, kPullFrames);
-    MixerRender(renderer.mixer_, renderer.pulled_.data(), frames);
-    *data = renderer.pulled_.data();
-    return frames;
+        if (command.op == Op::Play && speed_)
+            speed_->CatchUp(mixer_, command.channel);
+    }
 }
 
 void Renderer::RenderBlock(float* out, size_t frames) {
+    if (g_hold.load(std::memory_order_acquire))
+        WaitWhileHeld();
     ApplyPending();
-    if (resampler_) {
-        const size_t done = soxr_output(resampler_, out, frames);
-        std::fill(out + 2 * done, out + 2 * frames, 0.0f);
-    } else {
+    if (speed_)
+        speed_->Render(mixer_, out, frames);
+    else
         MixerRender(mixer_, out, frames);
-    }
     ApplyLevel(out, frames);
+    limiter_.Process(out, frames);
 }
 
 void Renderer::Render(float* out, size_t frames) {

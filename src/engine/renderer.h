@@ -1,16 +1,18 @@
 // What the audio callback runs: takes the queued requests, mixes the voices at
-// kMixRate and resamples the mix once to the device at the speed rate/22050.
+// kMixRate, plays the mix at the speed rate/22050 on the device, and keeps it
+// within full scale.
 #ifndef TORNEL_ENGINE_RENDERER_H
 #define TORNEL_ENGINE_RENDERER_H
 
 #include "engine/command_queue.h"
+#include "engine/limiter.h"
 #include "engine/mixer.h"
+#include "engine/speed_change.h"
 
-#include <soxr.h>
-
-#include <array>
+#include <chrono>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 
 namespace engine {
 
@@ -22,14 +24,12 @@ constexpr int32_t kNaturalRate = 22050;
 
 class Renderer {
 public:
-    // Control thread. The resampler is created, and primed so that its buffers
-    // have reached a size they never outgrow, here: the callback never makes it
-    // allocate.
+    // Control thread.
     Renderer(int32_t rate, int deviceRate);
-    ~Renderer();
     Renderer(const Renderer&) = delete;
     Renderer& operator=(const Renderer&) = delete;
 
+    // False when the rate asks for a speed the engine does not play.
     bool Ready() const { return ready_; }
     int DeviceRate() const { return deviceRate_; }
     CommandQueue& Queue() { return queue_; }
@@ -41,20 +41,23 @@ public:
     void ApplyPending();
 
 private:
-    static constexpr size_t kPullFrames = 64; // small: little mix buffered ahead
-    static size_t Pull(void* self, soxr_in_t* data, size_t requested);
     void RenderBlock(float* out, size_t frames);
 
     CommandQueue queue_;
     Mixer mixer_;
-    soxr_t resampler_ = nullptr; // null when the speed factor is exactly 1
-    std::array<float, 2 * kPullFrames> pulled_{};
+    std::optional<SpeedChange> speed_; // none when the mix plays as it is
+    Limiter limiter_;
     int deviceRate_;
-    bool ready_ = false;
+    bool ready_;
 };
 
 // The wave output level: left in the low 16 bits, right in the high.
 void SetOutputLevel(uint32_t level);
+
+// Test hook: while held, every callback stops at the start of its next block
+// and waits there. Holding returns once a callback is waiting, or false when
+// none came within `patience`.
+bool HoldCallbacks(bool hold, std::chrono::milliseconds patience);
 
 } // namespace engine
 

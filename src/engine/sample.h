@@ -1,4 +1,4 @@
-// Samples decoded whole at load time into the engine's mixing format.
+// Samples decoded at load time into the engine's mixing format.
 #ifndef TORNEL_ENGINE_SAMPLE_H
 #define TORNEL_ENGINE_SAMPLE_H
 
@@ -21,8 +21,9 @@ struct Sample {
     int channels = 0;         // 1 or 2
 };
 
-// Reads and decodes a file (anything libsndfile reads), resampling it to
-// kMixRate. Null when the file cannot be read, holds no audio, or is longer
+// Reads and decodes a file (anything libsndfile reads) a slice at a time,
+// resampling it to kMixRate, so that a load needs little beyond the sample
+// itself. Null when the file cannot be read, holds no audio, or is longer
 // than kMaxSeconds. Control thread only: it reads files and allocates.
 constexpr int kMaxSeconds = 600;
 std::unique_ptr<Sample> DecodeSample(const char* path);

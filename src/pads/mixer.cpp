@@ -2,6 +2,7 @@
 // with every loaded pad loaded again.
 #include "pads/sample_pads.h"
 
+#include "pads/wave_rate.h"
 #include "panel/primitives.h"
 #include "shell/console_state.h"
 
@@ -9,9 +10,6 @@ using namespace win;
 
 namespace {
 
-constexpr int kNormalRate = 22050;
-constexpr int kLowestRate = 11026;
-constexpr int kHighestRate = 33074;
 constexpr int kKnobCentreY = 330;
 
 }  // namespace
@@ -43,10 +41,10 @@ void MixerClose() {
 void MixerReopen(HWND hwnd) {
     // The speed fader's two ends (33075 and 11025) fall just outside: the
     // knob comes to rest one pixel inside and the figure shows 96, not 100.
-    if (g_waveRate >= kHighestRate + 1) {
-        g_waveRate = kHighestRate;
-    } else if (g_waveRate <= kLowestRate - 1) {
-        g_waveRate = kLowestRate;
+    if (g_waveRate >= kHighestWaveRate + 1) {
+        g_waveRate = kHighestWaveRate;
+    } else if (g_waveRate <= kLowestWaveRate - 1) {
+        g_waveRate = kLowestWaveRate;
     }
 
     MixerClose();
@@ -61,10 +59,10 @@ void MixerReopen(HWND hwnd) {
     InvalidateArea(hwnd, 336, 143, 378, 158);
 }
 
-int SpeedKnobForRate(int rate) { return kKnobCentreY + (kNormalRate - rate) * 25 / 11025; }
+int SpeedKnobForRate(int rate) { return kKnobCentreY + (kNormalWaveRate - rate) * 25 / 11025; }
 
 void SampleDeckStart() {
-    MixerOpen(kNormalRate);
+    MixerOpen(kNormalWaveRate);
     for (int p = 0; p < kPadCount; ++p) {
         g_padLoopCount[p] = 7;
         g_padLoop[p] = 0;

@@ -45,8 +45,11 @@ void SwitchLoop(HWND hwnd, int p) {
 
 }  // namespace
 
+// A long file takes a while to decode: the wait cursor shows meanwhile.
 void PadLoad(int p) {
+    const HCURSOR previous = SetCursor(LoadCursorA(nullptr, IDC_WAIT));
     g_padSample[p] = EngineLoadSample(g_mixer, g_padPath[p], 0, 0);
+    SetCursor(previous);
     const std::uint32_t channels = EngineOpenChannels(g_mixer, 8, 2);
     g_padLoaded[p] = (channels == 0 && g_padSample[p] != 0) ? 1 : 0;
 }

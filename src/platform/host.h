@@ -54,6 +54,9 @@ public:
     virtual void MenuCheckChanged(HMENU /*menu*/, UINT /*id*/, bool /*checked*/) {}
     // Pixels inside `dirty` changed on the surface and should reach the screen.
     virtual void Present(const RECT& /*dirty*/) {}
+    // The wait cursor goes up (busy) or comes down; it must show at once,
+    // since the GUI thread goes on working without pumping messages.
+    virtual void BusyCursor(bool /*busy*/) {}
 
     // Modal user interface. Each runs a nested message loop (or a script)
     // and returns when the user has answered.

@@ -312,6 +312,11 @@ HBITMAP LoadBitmapA(HINSTANCE instance, const char* name);
 HICON LoadIconA(HINSTANCE instance, const char* name);
 HCURSOR LoadCursorA(HINSTANCE instance, const char* name);
 extern const char* const IDC_ARROW;
+extern const char* const IDC_WAIT;
+// Shows `cursor` over the window (null: none of the program's own) until
+// the next call, even while the GUI thread is busy; returns the cursor it
+// replaces.
+HCURSOR SetCursor(HCURSOR cursor);
 
 // ---------------------------------------------------------------------------
 // [SECTION] Timers, tick count, message boxes

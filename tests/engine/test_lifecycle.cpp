@@ -4,6 +4,8 @@
 
 #include <sndfile.h>
 
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -17,6 +19,30 @@ TEST_F(EngineTest, MissingGarbageAndEmptyFilesDoNotLoad) {
     EXPECT_EQ(EngineLoadSample(engine_, garbage.c_str(), 0, 0), 0u);
     EXPECT_EQ(EngineLoadSample(engine_, WriteWav("empty.wav", Sound{}).c_str(), 0, 0), 0u);
     EXPECT_EQ(EngineLoadSample(engine_, testing::TempDir().c_str(), 0, 0), 0u); // a directory
+}
+
+TEST_F(EngineTest, NaNAndInfinitiesInAFloatFileBecomeSilenceAndFullScale) {
+    Open(22050);
+    Sound odd;
+    odd.pcm = {0.5f, NAN, 0.25f, INFINITY, -INFINITY, -0.25f, NAN, 0.0f};
+    const std::string same = WriteSound("odd.wav", odd, SF_FORMAT_WAV | SF_FORMAT_FLOAT);
+    Play(EngineLoadSample(engine_, same.c_str(), 0, 0));
+    const std::vector<float> left = Left(Render(8));
+    EXPECT_EQ(left[1], 0.0f);
+    EXPECT_EQ(left[6], 0.0f);
+    EXPECT_GT(left[3], 0.8f); // full scale, turned down a little to fit the output
+    EXPECT_LT(left[4], -0.8f);
+    EXPECT_NEAR(left[0], 0.5f, 0.01f);
+
+    // Resampled at load, a NaN must not spread through the filter.
+    Sound sine = Sine(1000, 0.5, 2205, 22050);
+    sine.pcm[1000] = NAN;
+    sine.pcm[1001] = -INFINITY;
+    const std::string other = WriteSound("odd22.wav", sine, SF_FORMAT_WAV | SF_FORMAT_FLOAT);
+    Play(EngineLoadSample(engine_, other.c_str(), 0, 0));
+    const std::vector<float> out = Render(4410);
+    EXPECT_TRUE(std::all_of(out.begin(), out.end(), [](float v) { return std::isfinite(v) && std::fabs(v) <= 1; }));
+    EXPECT_GT(Peak(Left(out), 2100, 4000), 0.4f);
 }
 
 TEST_F(EngineTest, CompressedFormatsLoad) {

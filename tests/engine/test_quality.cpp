@@ -1,5 +1,6 @@
 // A resampled sine must stay clean: the residual after fitting the expected
-// sine is the resampler's noise and distortion.
+// sine is the resampler's noise and distortion. The sines stay below -1 dBFS,
+// where the output's limiter leaves the mix alone.
 #include "engine/engine_fixture.h"
 
 #include <cmath>
@@ -38,7 +39,7 @@ class ResampledSine : public EngineTest, public testing::WithParamInterface<Spee
 TEST_P(ResampledSine, KeepsNinetyDecibelsOfSignalToNoise) {
     const auto [rate, deviceRate] = GetParam();
     Open(rate, deviceRate);
-    Play(Load(Sine(1000, 0.9, 3 * 44100, 44100)));
+    Play(Load(Sine(1000, 0.85, 3 * 44100, 44100)));
     const std::vector<float> left = Left(Render(size_t(deviceRate)));
     const double hz = 1000.0 * rate / 22050;
     EXPECT_GE(SnrDb(left, 4096, size_t(deviceRate) / 2, hz / deviceRate), 90.0) << "at " << rate;
@@ -54,7 +55,7 @@ INSTANTIATE_TEST_SUITE_P(Speeds, ResampledSine,
 
 TEST_F(EngineTest, FileAtAnotherRateIsResampledCleanlyAtLoad) {
     Open(22050);
-    Play(Load(Sine(1000, 0.9, 22050, 22050)));
+    Play(Load(Sine(1000, 0.85, 22050, 22050)));
     const std::vector<float> left = Left(Render(30000));
     EXPECT_GE(SnrDb(left, 4096, 16384, 1000.0 / 44100), 90.0);
 }

@@ -32,7 +32,9 @@ struct Window {
 struct Icon {
     const res::Blob* blob;  // the icon's BMP file
 };
-struct Cursor {};
+struct Cursor {
+    bool busy;  // the wait cursor
+};
 struct Instance {};
 
 namespace core {

@@ -1,4 +1,4 @@
-// Bitmaps, icons and cursors from the program's resources.
+// Bitmaps, icons and cursors from the program's resources, and the cursor shown.
 #include <map>
 
 #include "platform/core/bmp_decode.h"
@@ -10,6 +10,15 @@
 namespace win {
 
 const char* const IDC_ARROW = "IDC_ARROW";
+const char* const IDC_WAIT = "IDC_WAIT";
+
+namespace {
+
+Cursor g_arrow{false};
+Cursor g_wait{true};
+HCURSOR g_shown = nullptr;
+
+}  // namespace
 
 HBITMAP LoadBitmapA(HINSTANCE, const char* name) {
     core::LogCall("LoadBitmapA", name);
@@ -38,8 +47,17 @@ HICON LoadIconA(HINSTANCE, const char* name) {
 
 HCURSOR LoadCursorA(HINSTANCE, const char* name) {
     core::LogCall("LoadCursorA", name);
-    static Cursor arrow;
-    return name == IDC_ARROW ? &arrow : nullptr;
+    if (name == IDC_ARROW) return &g_arrow;
+    return name == IDC_WAIT ? &g_wait : nullptr;
+}
+
+HCURSOR SetCursor(HCURSOR cursor) {
+    core::LogCall("SetCursor", cursor == &g_wait ? IDC_WAIT : cursor == &g_arrow ? IDC_ARROW : "null");
+    const HCURSOR previous = g_shown;
+    g_shown = cursor;
+    if ((previous && previous->busy) != (cursor && cursor->busy))
+        core::CurrentHostOrNull().BusyCursor(cursor && cursor->busy);
+    return previous;
 }
 
 const res::Blob* WindowIcon(HWND hwnd) {

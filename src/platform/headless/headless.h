@@ -103,6 +103,7 @@ public:
     //             TextOutA(x,y,text) SetTextColor(c) SetBkColor(c) SetBkMode(m)
     //             BitBlt(x,y,width,height)
     //   resources LoadBitmapA(name) LoadIconA(name) LoadCursorA(name) LoadMenuA(name)
+    //             SetCursor(IDC_WAIT|IDC_ARROW|null)
     //   menus     SetMenu(menu|null) CheckMenuItem(id,flags) DestroyMenu()
     //   timers    SetTimer(id,period) KillTimer(id) GetTickCount()
     //   modal     MessageBoxA(caption|text|type) DialogBoxParamA(template) EndDialog(result)

@@ -80,6 +80,15 @@ public:
         if (HostWindow* w = Find(win::MainWindow())) w->Panel()->Present(dirty);
     }
 
+    // Qt sends the change to the window system at once.
+    void BusyCursor(bool busy) override {
+        if (busy) {
+            QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+        } else {
+            QGuiApplication::restoreOverrideCursor();
+        }
+    }
+
     int MessageBox(win::HWND owner, const char* text, const char* caption, win::UINT type) override {
         const int answer = ShowMessageBox(Owner(owner), text, caption, type);
         RefocusMain();

@@ -83,6 +83,7 @@ TEST_F(PadConsole, ChosenFileLoadsWithItsPathAndTitle) {
     EXPECT_EQ(HostCalls("InvalidateRect"),
               (Calls{"InvalidateRect(436,256,618,410)", "InvalidateRect(116,370,158,394)"}));
     EXPECT_EQ(g_pressed, PRESS_NONE);
+    EXPECT_EQ(HostCalls("SetCursor"), (Calls{"SetCursor(IDC_WAIT)", "SetCursor(null)"}));
 }
 
 TEST_F(PadConsole, FailedLoadLeavesThePadEmptyWithTheDialogsText) {
@@ -91,6 +92,7 @@ TEST_F(PadConsole, FailedLoadLeavesThePadEmptyWithTheDialogsText) {
     EXPECT_EQ(g_padLoaded[0], 0);
     EXPECT_EQ(g_padSample[0], 0u);
     EXPECT_STREQ(g_padPath[0], bad.c_str());
+    EXPECT_EQ(HostCalls("SetCursor"), (Calls{"SetCursor(IDC_WAIT)", "SetCursor(null)"}));
     Forget();
     c.host.KeyDown('Z');
     EXPECT_TRUE(EngineSpyCalls("EnginePlay").empty());
