@@ -5,6 +5,8 @@
 #include "panel/pointer.h"
 
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "panel/press.h"
 #include "panel_fixture.h"
