@@ -2,18 +2,30 @@
 # missing first (Debian 12, as root or through sudo).
 BUILD      ?= build
 TEST_BUILD ?= build-test
+PLAIN_BUILD ?= build-plain
 JOBS       ?= $(shell nproc)
 CMAKE_GEN  := -G Ninja
 
-.PHONY: run test build deps screenshot bench fuzz monkey soak clean bitmaps
+.PHONY: run test test-plain build deps screenshot bench fuzz monkey soak clean bitmaps
 
 run: build
 	cd $(BUILD) && ./tornel
 
+# Configures, builds and runs the whole suite in the tree $(1), a Debug build
+# with the extra cmake options $(2).
+define run-suite
+	cmake -S . -B $(1) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Debug -DTORNEL_BENCH=OFF $(2)
+	cmake --build $(1) -j $(JOBS)
+	cd $(1) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+endef
+
 test: deps
-	cmake -S . -B $(TEST_BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Debug -DTORNEL_SANITIZE=ON -DTORNEL_BENCH=OFF
-	cmake --build $(TEST_BUILD) -j $(JOBS)
-	cd $(TEST_BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+	$(call run-suite,$(TEST_BUILD),-DTORNEL_SANITIZE=ON)
+
+# The same suite without sanitizers, as a packager or a profiler builds it;
+# CI runs it after `make test`.
+test-plain: deps
+	$(call run-suite,$(PLAIN_BUILD),-DTORNEL_SANITIZE=OFF)
 
 build: deps
 	cmake -S . -B $(BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=RelWithDebInfo
@@ -75,4 +87,4 @@ package-check: package
 	packaging/check-package.sh $(BUILD)
 
 clean:
-	rm -rf $(BUILD) $(TEST_BUILD)
+	rm -rf $(BUILD) $(TEST_BUILD) $(PLAIN_BUILD)

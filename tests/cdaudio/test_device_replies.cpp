@@ -1,5 +1,6 @@
 #include <cstdio>
 #include <cstring>
+#include <string>
 #include <vector>
 
 #include "cdaudio/device_fixture.h"
@@ -104,17 +105,38 @@ TEST_F(DeviceTest, BadCommandsFailWithAnEmptyReply)
     EXPECT_EQ(Ok("status cdaudio position"), "0");
 }
 
-TEST_F(DeviceTest, CutsRepliesToTheBuffer)
+// The buffer's length decides around the reply's own length n: n + 1 holds
+// it with its terminator, n cuts it by one, n + 2 leaves a byte spare; no
+// byte at or past the length is ever written.
+TEST_F(DeviceTest, CutsRepliesToTheBufferByteForByte)
 {
-    char reply[8];
-    std::memset(reply, 'x', sizeof reply);
-    EXPECT_EQ(device_->SendString("status cdaudio length", reply, 3), win::MCIERR_PARAM_OVERFLOW);
-    EXPECT_STREQ(reply, "35");
-    EXPECT_EQ(reply[3], 'x');
+    const struct {
+        const char* query;
+        std::string reply;
+    } replies[] = {
+        {"status cdaudio number of tracks", "3"},
+        {"status cdaudio length", "3533"},
+        {"status cdaudio mode", "stopped"},
+    };
+    for (const auto& r : replies) {
+        const UINT n = static_cast<UINT>(r.reply.size());
+        for (UINT length : {n, n + 1, n + 2}) {
+            SCOPED_TRACE(std::string(r.query) + ", buffer of " + std::to_string(length));
+            char reply[16];
+            std::memset(reply, 'x', sizeof reply);
+            const MCIERROR error = device_->SendString(r.query, reply, length);
+            if (length == n) {
+                EXPECT_EQ(error, win::MCIERR_PARAM_OVERFLOW);
+                EXPECT_EQ(std::string(reply), r.reply.substr(0, n - 1));
+            } else {
+                EXPECT_EQ(error, 0u);
+                EXPECT_EQ(std::string(reply), r.reply);
+            }
+            EXPECT_EQ(std::string(reply + length, sizeof reply - length), std::string(sizeof reply - length, 'x'));
+        }
+    }
 
-    EXPECT_EQ(device_->SendString("status cdaudio length", reply, 5), 0u);
-    EXPECT_STREQ(reply, "3533");
-
+    char reply[4];
     std::memset(reply, 'x', sizeof reply);
     EXPECT_EQ(device_->SendString("status cdaudio length", reply, 0), win::MCIERR_PARAM_OVERFLOW);
     EXPECT_EQ(reply[0], 'x');

@@ -7,6 +7,27 @@ namespace {
 constexpr std::uint32_t kLit = 0x00FF00;
 constexpr std::uint32_t kDark = 0x008000;
 
+// The pads' keys by virtual-key code, pad 0 first: play, stop, loop.
+struct PadKeys {
+    win::UINT play, stop, loop;
+};
+constexpr PadKeys kPadKeys[kPadCount] = {
+    {0x5A, 0x41, 0x51},  // Z A Q
+    {0x58, 0x53, 0x57},  // X S W
+    {0x43, 0x44, 0x45},  // C D E
+    {0x56, 0x46, 0x52},  // V F R
+    {0x42, 0x47, 0x54},  // B G T
+    {0x4E, 0x48, 0x59},  // N H Y
+    {0x4D, 0x4A, 0x55},  // M J U
+};
+
+// Seven characters, pad 0 first: '1' for pad p, '0' for the others (all '0' for p = -1).
+std::string OnlyPad(int p) {
+    std::string pads(kPadCount, '0');
+    if (p >= 0) pads[p] = '1';
+    return pads;
+}
+
 }  // namespace
 
 class Keyboard : public PadConsole {
@@ -23,7 +44,64 @@ protected:
         }
         return ::testing::AssertionSuccess();
     }
+    // Every play lamp, pad 0 first: '1' lit, '0' dark, '?' neither.
+    std::string Lamps() {
+        std::string lamps;
+        for (int p = 0; p < kPadCount; ++p) lamps += LampIs(p, kLit) ? '1' : LampIs(p, kDark) ? '0' : '?';
+        return lamps;
+    }
+    // Every pad's loop, pad 0 first.
+    static std::string Loops() {
+        std::string loops;
+        for (int p = 0; p < kPadCount; ++p) loops += static_cast<char>('0' + g_padLoop[p]);
+        return loops;
+    }
 };
+
+// Each pad's three keys, pressed and released, with every pad loaded: only
+// that pad's channel, lamp and loop answer.
+TEST_F(Keyboard, EveryPadKeyActsOnItsOwnPadAlone) {
+    for (int p = 0; p < kPadCount; ++p) Load(p, dir.Wav("P" + std::to_string(p) + ".WAV"));
+    for (int p = 0; p < kPadCount; ++p) {
+        SCOPED_TRACE("pad " + std::to_string(p));
+        const PadKeys& keys = kPadKeys[p];
+        const std::string play = "EnginePlay(" + std::to_string(p + 1) + ",loops=0)";
+        const std::string stop = "EngineFlushChannel(" + std::to_string(p + 1) + ",2)";
+
+        Forget();
+        c.host.KeyDown(keys.play);
+        EXPECT_EQ(EngineSpyCalls(), Calls{play});
+        EXPECT_EQ(std::uint32_t{EngineSpyLastPlay().sample}, g_padSample[p]);
+        EXPECT_EQ(g_pressed, PRESS_PADKEY);
+        EXPECT_EQ(Lamps(), OnlyPad(p));
+        c.host.KeyUp(keys.play);
+        EXPECT_EQ(EngineSpyCalls(), Calls{play});
+        EXPECT_EQ(g_pressed, PRESS_NONE);
+        EXPECT_EQ(Lamps(), OnlyPad(-1));
+
+        c.host.KeyDown(keys.play);
+        Forget();
+        c.host.KeyDown(keys.stop);
+        EXPECT_EQ(EngineSpyCalls(), Calls{stop});
+        EXPECT_EQ(g_pressed, PRESS_PADKEY);  // a stop key leaves the held play key's mark
+        EXPECT_EQ(Lamps(), OnlyPad(-1));
+        c.host.KeyUp(keys.stop);
+        c.host.KeyUp(keys.play);
+        EXPECT_EQ(EngineSpyCalls(), Calls{stop});
+
+        Forget();
+        c.host.KeyDown(keys.loop);
+        EXPECT_EQ(g_pressed, PRESS_PADLOOP);
+        EXPECT_EQ(Loops(), OnlyPad(-1));
+        c.host.KeyUp(keys.loop);
+        EXPECT_EQ(g_pressed, PRESS_NONE);
+        EXPECT_EQ(Loops(), OnlyPad(p));
+        c.host.KeyDown(keys.loop);
+        c.host.KeyUp(keys.loop);
+        EXPECT_EQ(Loops(), OnlyPad(-1));
+        EXPECT_EQ(EngineSpyCalls(), Calls{stop});  // switching the loop off silences the pad
+    }
+}
 
 TEST_F(Keyboard, HeldPlayKeyPlaysOnceAndLightsTheLampUntilReleased) {
     Load(0, dir.Wav("KICK.WAV"));
@@ -51,14 +129,16 @@ TEST_F(Keyboard, HeldPlayKeyPlaysOnceAndLightsTheLampUntilReleased) {
 TEST_F(Keyboard, KeysOfAnEmptyPadDoNothing) {
     g_pressed = PRESS_CDVOL;
     Forget();
-    for (win::UINT vk : {'Z', 'A', 'Q', 'M', 'J', 'U'}) {
-        c.host.KeyDown(vk);
-        c.host.KeyUp(vk);
+    for (const PadKeys& keys : kPadKeys) {
+        for (win::UINT vk : {keys.play, keys.stop, keys.loop}) {
+            c.host.KeyDown(vk);
+            c.host.KeyUp(vk);
+        }
     }
     EXPECT_TRUE(EngineSpyCalls().empty());
     EXPECT_TRUE(HostCalls("GetDC").empty());
     EXPECT_EQ(g_pressed, PRESS_CDVOL);
-    EXPECT_EQ(g_padLoop[0], 0);
+    EXPECT_EQ(Loops(), OnlyPad(-1));
 }
 
 TEST_F(Keyboard, LoopCountIsSentOnlyWhileTheLoopIsOn) {
@@ -90,14 +170,6 @@ TEST_F(Keyboard, ReleasingOneOfTwoHeldPlayKeysClearsThePressedControl) {
     EXPECT_EQ(g_pressed, PRESS_NONE);
     EXPECT_TRUE(LampIs(0, kLit));
     EXPECT_TRUE(LampIs(6, kDark));
-
-    // A stop key darkens the lamp and silences the pad, but leaves g_pressed.
-    g_pressed = PRESS_PADKEY;
-    Forget();
-    c.host.KeyDown('A');
-    EXPECT_EQ(EngineSpyCalls(), Calls{"EngineFlushChannel(1,2)"});
-    EXPECT_EQ(g_pressed, PRESS_PADKEY);
-    EXPECT_TRUE(LampIs(0, kDark));
 }
 
 TEST_F(Keyboard, SpaceSilencesEveryLoadedPadInOrder) {
@@ -129,6 +201,10 @@ TEST_F(Keyboard, DigitsSetTheBalanceKnobsAndApplyTheLevels) {
         c.host.KeyDown(i == 4 ? '0' : '6' + i);
         EXPECT_EQ(g_waveBalanceX, waveKnob[i]);
         EXPECT_FALSE(HostCalls("waveOutSetVolume").empty()) << i;
+        Forget();
+        c.host.KeyUp('1' + i);
+        c.host.KeyUp(i == 4 ? '0' : '6' + i);
+        EXPECT_TRUE(HostCalls("").empty()) << i;
     }
     // The knob is drawn at once: its grey face sits at the new place.
     EXPECT_EQ(c.host.Pixel(601, 150), 0xC0C0C0u);
