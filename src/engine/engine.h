@@ -27,10 +27,14 @@
  * callback does not allocate. When the ratio is exactly 1 the mix goes to the
  * device directly.
  *
- * Output: PortAudio's default output in blocks of 128 frames. Without a sound
+ * Output: PortAudio's default output in blocks of 128 frames, at 44100 frames
+ * per second. EngineOpen returns at once on a null output clocked in real
+ * time while a worker opens the device; the engine moves to the device when
+ * it opens, sounding channels going on from where they stand. Without a sound
  * card, when it cannot be opened or when it is lost, or with the environment
- * variable TORNEL_NULL_AUDIO=1, a null output clocked in real time takes its
- * place silently. engine_output.h adds a manual output for tests.
+ * variable TORNEL_NULL_AUDIO=1, the null output stays. Its callback threads
+ * ask for real-time priority (see audio/thread_priority.h). engine_output.h
+ * adds a manual output for tests.
  *
  * Loops: a play with loop count n sounds the sample n + 1 times back to back,
  * then stops. A play on a sounding channel restarts it with the new sample.

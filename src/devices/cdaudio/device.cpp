@@ -75,6 +75,7 @@ public:
 
     void AdvanceVirtualOutput(std::uint32_t frames) override { player_.AdvanceVirtualOutput(frames); }
     std::uint64_t FramesPlayed() const override { return player_.FramesOut(); }
+    OutputStats OutputState() const override { return {player_.OnSoundCard(), player_.Underruns()}; }
     void SetLevel(std::uint32_t level) override { player_.SetLevel(level); }
     void LoseOutput() override { player_.LoseOutput(); }
 
