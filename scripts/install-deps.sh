@@ -6,6 +6,8 @@ qt6-base-dev libgl-dev portaudio19-dev libsndfile1-dev libsoxr-dev
 libcdio-dev libcdio-paranoia-dev libcue-dev libfreetype-dev
 fonts-ipafont-gothic fonts-liberation2
 libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev"
+# `install-deps.sh bench`: also the X server the start-up benchmark runs under.
+[ "$1" = bench ] && PACKAGES="$PACKAGES xvfb"
 
 missing=""
 for p in $PACKAGES; do
