@@ -116,13 +116,13 @@ int main(int argc, char** argv)
                 int(getuid()));
     std::printf("pads  output      %s\n", stats.onDevice ? "sound card" : "null output (no sound card opened)");
     std::printf("      underruns   %llu (goal 0)\n", static_cast<unsigned long long>(after.engine - before.engine));
-    std::printf("      scheduling  %s\n", audio::Describe(audio::ObtainedPriority(audio::ThreadRole::Feeder),
-                                                          audio::ThreadRole::Feeder).c_str());
+    std::printf("      scheduling  %s\n", audio::Describe(audio::ObtainedPriority(audio::ThreadRole::Pads),
+                                                          audio::ThreadRole::Pads).c_str());
     std::printf("disc  output      %s\n",
                 drive->OutputState().onSoundCard ? "sound card" : "null output (no sound card opened)");
     std::printf("      underruns   %llu (goal 0)\n", static_cast<unsigned long long>(after.drive - before.drive));
-    std::printf("      reader      %s\n\n", audio::Describe(audio::ObtainedPriority(audio::ThreadRole::Decoder),
-                                                            audio::ThreadRole::Decoder).c_str());
+    std::printf("      threads     %s\n\n", audio::Describe(audio::ObtainedPriority(audio::ThreadRole::Disc),
+                                                            audio::ThreadRole::Disc).c_str());
 
     EngineCloseChannel(engine, 0, 1);
     for (EngineHandle sample : samples) EngineFreeSample(engine, sample);

@@ -13,18 +13,18 @@ namespace {
 
 // Low among real-time priorities, as RealtimeKit grants by default, yet above
 // every thread at normal priority.
-constexpr int kFeederRealtime = 20;
-constexpr int kFeederNice = -10;
+constexpr int kPadsRealtime = 20;
+constexpr int kPadsNice = -10;
 
 int Level(Priority priority, ThreadRole role)
 {
-    const int below = role == ThreadRole::Decoder ? 1 : 0;
+    const int below = role == ThreadRole::Disc ? 1 : 0;
     switch (priority) {
     case Priority::Fifo:
     case Priority::RealtimeKit:
-        return kFeederRealtime - below;
+        return kPadsRealtime - below;
     case Priority::Nice:
-        return kFeederNice + below;
+        return kPadsNice + below;
     case Priority::Normal:
         break;
     }

@@ -1,8 +1,8 @@
-// The priority of the threads that feed the sound devices. The pads' feeders
+// The priority of the threads that feed the sound devices. The pads' threads
 // (the engine's device callback and its null output's clock) ask for
-// real-time scheduling; the disc's decoding worker asks for the level just
-// below, since its long ring lets it fall behind for a while. Never the GUI
-// thread.
+// real-time scheduling; the disc's (its decoding worker and its output's
+// thread) ask for the level just below, since its long buffers let them fall
+// behind for a while. Never the GUI thread.
 //
 // The ways are tried in order and the first granted is kept: SCHED_FIFO
 // directly (root, or a user whose RLIMIT_RTPRIO allows it), the desktop's
@@ -14,7 +14,7 @@
 
 namespace audio {
 
-enum class ThreadRole { Feeder, Decoder };
+enum class ThreadRole { Pads, Disc };
 
 enum class Priority { Fifo, RealtimeKit, Nice, Normal };
 

@@ -9,9 +9,6 @@ namespace {
 // The rate of the null output, and so the one the device is opened at: the
 // renderer's resampler is built for it once and the move must not change it.
 constexpr int kNullRate = 44100;
-// How often the worker looks whether PortAudio has started a new callback
-// thread (each start of the stream does) that wants raising.
-constexpr auto kCallbackWatch = std::chrono::milliseconds(50);
 
 std::atomic<uint64_t> g_underruns{0};
 std::atomic<long long> g_standInMs{-1};
@@ -96,12 +93,11 @@ void Output::OpenInBackground(std::chrono::milliseconds standIn) {
             MoveTo(Kind::Manual, nullptr);
         return;
     }
+    raiser_ = std::make_unique<audio::CallbackRaiser>(audio::ThreadRole::Pads);
     PaStream* stream = OpenDefaultDevice(rate_, this, DeviceCallback);
     if (!stream)
-        return;
-    if (MoveTo(Kind::Device, stream))
-        KeepCallbackRaised();
-    else
+        raiser_.reset();
+    else if (!MoveTo(Kind::Device, stream))
         CloseDefaultDevice(stream);
 }
 
@@ -121,19 +117,6 @@ bool Output::MoveTo(Kind kind, PaStream* stream) {
     return true;
 }
 
-// PortAudio starts a new callback thread with every start of the stream;
-// each one is raised as soon as it has called back once.
-void Output::KeepCallbackRaised() {
-    long raised = 0;
-    while (WaitUnlessClosing(kCallbackWatch)) {
-        const long thread = callbackThread_.load(std::memory_order_relaxed);
-        if (thread != 0 && thread != raised) {
-            audio::RaiseThread(thread, audio::ThreadRole::Feeder);
-            raised = thread;
-        }
-    }
-}
-
 void Output::CloseDevice() {
     std::lock_guard guard(lock_);
     if (kind_ != Kind::Device)
@@ -148,9 +131,7 @@ int Output::DeviceCallback(const void*, void* output, unsigned long frames, cons
     auto* out = static_cast<Output*>(self);
     if (flags & paOutputUnderflow)
         g_underruns.fetch_add(1, std::memory_order_relaxed);
-    const long thread = audio::CurrentThreadId();
-    if (out->callbackThread_.load(std::memory_order_relaxed) != thread)
-        out->callbackThread_.store(thread, std::memory_order_relaxed);
+    out->raiser_->Report();
     out->renderer_->Render(static_cast<float*>(output), frames);
     return paContinue;
 }
@@ -160,7 +141,7 @@ int Output::DeviceCallback(const void*, void* output, unsigned long frames, cons
 // than a block late is counted: a device would have run dry.
 void Output::ClockLoop() {
     using Clock = std::chrono::steady_clock;
-    audio::RaiseThread(audio::CurrentThreadId(), audio::ThreadRole::Feeder);
+    audio::RaiseThread(audio::CurrentThreadId(), audio::ThreadRole::Pads);
     const auto period = std::chrono::duration_cast<Clock::duration>(
         std::chrono::duration<double>(double(kBlockFrames) / rate_));
     auto next = Clock::now();

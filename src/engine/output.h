@@ -13,6 +13,7 @@
 #ifndef TORNEL_ENGINE_OUTPUT_H
 #define TORNEL_ENGINE_OUTPUT_H
 
+#include "audio/callback_raiser.h"
 #include "engine/renderer.h"
 
 #include <portaudio.h>
@@ -21,6 +22,7 @@
 #include <chrono>
 #include <condition_variable>
 #include <cstdint>
+#include <memory>
 #include <mutex>
 #include <thread>
 #include <vector>
@@ -75,7 +77,6 @@ private:
     void OpenInBackground(std::chrono::milliseconds standIn);
     bool WaitUnlessClosing(std::chrono::milliseconds delay);
     bool MoveTo(Kind kind, PaStream* stream);
-    void KeepCallbackRaised();
     void StartLocked();
     void StopLocked();
     void ReplaceWithClockLocked();
@@ -94,7 +95,7 @@ private:
     std::thread clock_;
     std::atomic<bool> stopClock_{false};
     std::atomic<bool> delayTick_{false};
-    std::atomic<long> callbackThread_{0}; // kernel id, published by the device callback
+    std::unique_ptr<audio::CallbackRaiser> raiser_; // made before the device opens
     std::vector<float> clockBuffer_;
 };
 

@@ -52,30 +52,30 @@ protected:
 TEST_F(ThreadPriority, KeepsTheFirstStepGrantedInOrder)
 {
     SetPriorityStepsForTests({Fifo<true>, Kit<true>, Nice<true>});
-    EXPECT_EQ(RaiseThread(42, ThreadRole::Feeder), Priority::Fifo);
+    EXPECT_EQ(RaiseThread(42, ThreadRole::Pads), Priority::Fifo);
     EXPECT_EQ(Steps(), (std::vector<std::string>{"fifo"}));
     EXPECT_EQ(g_asked[0].tid, 42);
 
     g_asked.clear();
     SetPriorityStepsForTests({Fifo<false>, Kit<true>, Nice<true>});
-    EXPECT_EQ(RaiseThread(42, ThreadRole::Feeder), Priority::RealtimeKit);
+    EXPECT_EQ(RaiseThread(42, ThreadRole::Pads), Priority::RealtimeKit);
     EXPECT_EQ(Steps(), (std::vector<std::string>{"fifo", "rtkit"}));
-    EXPECT_EQ(ObtainedPriority(ThreadRole::Feeder), Priority::RealtimeKit);
+    EXPECT_EQ(ObtainedPriority(ThreadRole::Pads), Priority::RealtimeKit);
 
     g_asked.clear();
     SetPriorityStepsForTests({Fifo<false>, Kit<false>, Nice<true>});
-    EXPECT_EQ(RaiseThread(42, ThreadRole::Feeder), Priority::Nice);
+    EXPECT_EQ(RaiseThread(42, ThreadRole::Pads), Priority::Nice);
     EXPECT_EQ(Steps(), (std::vector<std::string>{"fifo", "rtkit", "nice"}));
 
     g_asked.clear();
     SetPriorityStepsForTests({Fifo<false>, nullptr, Nice<true>});  // no RealtimeKit client
-    EXPECT_EQ(RaiseThread(42, ThreadRole::Feeder), Priority::Nice);
+    EXPECT_EQ(RaiseThread(42, ThreadRole::Pads), Priority::Nice);
     EXPECT_EQ(Steps(), (std::vector<std::string>{"fifo", "nice"}));
 }
 
 TEST_F(ThreadPriority, TheDiscWorkerAsksForTheLevelJustBelowThePads)
 {
-    for (ThreadRole role : {ThreadRole::Feeder, ThreadRole::Decoder}) {
+    for (ThreadRole role : {ThreadRole::Pads, ThreadRole::Disc}) {
         SetPriorityStepsForTests({Fifo<false>, Kit<false>, Nice<false>});
         testing::internal::CaptureStderr();
         RaiseThread(7, role);
@@ -93,12 +93,12 @@ TEST_F(ThreadPriority, SaysOnceWhenOnlyNormalPriorityWasHad)
 {
     SetPriorityStepsForTests({Fifo<false>, Kit<false>, Nice<false>});
     testing::internal::CaptureStderr();
-    EXPECT_EQ(RaiseThread(7, ThreadRole::Feeder), Priority::Normal);
-    EXPECT_EQ(RaiseThread(8, ThreadRole::Decoder), Priority::Normal);
+    EXPECT_EQ(RaiseThread(7, ThreadRole::Pads), Priority::Normal);
+    EXPECT_EQ(RaiseThread(8, ThreadRole::Disc), Priority::Normal);
     const std::string said = testing::internal::GetCapturedStderr();
     EXPECT_NE(said.find("normal priority"), std::string::npos);
     EXPECT_EQ(said.find("normal priority"), said.rfind("normal priority")) << said;
-    EXPECT_EQ(Describe(Priority::Normal, ThreadRole::Feeder), "normal");
+    EXPECT_EQ(Describe(Priority::Normal, ThreadRole::Pads), "normal");
 }
 
 }  // namespace

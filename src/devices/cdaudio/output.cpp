@@ -8,7 +8,9 @@
 #include <thread>
 #include <vector>
 
+#include "audio/callback_raiser.h"
 #include "audio/sound_card.h"
+#include "audio/thread_priority.h"
 #include "devices/cdaudio/disc.h"
 
 namespace cdaudio {
@@ -20,7 +22,7 @@ using Clock = std::chrono::steady_clock;
 constexpr auto kSilenceBeforeLost = std::chrono::seconds(2);
 constexpr auto kNullTick = std::chrono::milliseconds(10);
 // Asked of the card; it may grant more.
-constexpr double kCardLatencySeconds = 0.1;
+constexpr std::chrono::milliseconds kCardLatency(100);
 constexpr std::uint32_t kStandInLatencyFrames = kSampleRate / 10;
 
 std::atomic<long long> g_standInMs{-1};
@@ -50,7 +52,7 @@ public:
         const PaDeviceIndex device = Pa_GetDefaultOutputDevice();
         const PaDeviceInfo* info = device == paNoDevice ? nullptr : Pa_GetDeviceInfo(device);
         if (!info) return false;
-        const PaStreamParameters params{device, 2, paInt16, std::max(kCardLatencySeconds, info->defaultLowOutputLatency),
+        const PaStreamParameters params{device, 2, paInt16, std::max(std::chrono::duration<double>(kCardLatency).count(), info->defaultLowOutputLatency),
                                         nullptr};
         // The callback fills the buffer from the start, so that every frame the
         // card holds was rendered and counts in what has been heard.
@@ -90,6 +92,7 @@ private:
                         PaStreamCallbackFlags flags, void* self)
     {
         auto* out = static_cast<PortAudioOutput*>(self);
+        out->raiser_.Report();
         if (flags & paOutputUnderflow) out->renderer_.CountUnderrun();
         out->renderer_.Render(static_cast<std::int16_t*>(output), frames);
         out->lastCallback_.store(Now(), std::memory_order_relaxed);
@@ -102,13 +105,14 @@ private:
     PaStream* stream_ = nullptr;
     bool initialised_ = false;
     std::uint32_t latencyFrames_ = 0;
+    audio::CallbackRaiser raiser_{audio::ThreadRole::Disc};
     std::atomic<bool> finished_{false};
     std::atomic<std::int64_t> lastCallback_{0};
 };
 
 // Takes exactly as many frames as real time allows, so positions advance
-// as they would with a sound card. A tick that comes a whole tick late is
-// counted: a card with a buffer that short would have run dry.
+// as they would with a sound card. A tick that comes later than the card's
+// buffer would last is counted: the card would have run dry.
 class NullOutput : public AudioSink {
 public:
     NullOutput(Renderer& renderer, std::uint32_t latencyFrames) : renderer_(renderer), latencyFrames_(latencyFrames)
@@ -134,6 +138,7 @@ public:
 private:
     void Run()
     {
+        audio::RaiseThread(audio::CurrentThreadId(), audio::ThreadRole::Disc);
         std::vector<std::int16_t> buffer(kBlockFrames * 2);
         Clock::time_point begin = Clock::now();
         Clock::time_point tick = begin;
@@ -141,7 +146,7 @@ private:
         while (!stop_.load()) {
             std::this_thread::sleep_for(kNullTick);
             const Clock::time_point now = Clock::now();
-            if (now - tick > 2 * kNullTick) renderer_.CountUnderrun();
+            if (now - tick > kCardLatency) renderer_.CountUnderrun();
             tick = now;
             auto elapsed = std::chrono::duration_cast<std::chrono::microseconds>(now - begin).count();
             std::uint64_t due = static_cast<std::uint64_t>(elapsed) * kSampleRate / 1'000'000;

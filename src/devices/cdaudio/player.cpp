@@ -161,7 +161,7 @@ bool Player::FillOne()
 
 void Player::RunWorker()
 {
-    audio::RaiseThread(audio::CurrentThreadId(), audio::ThreadRole::Decoder);
+    audio::RaiseThread(audio::CurrentThreadId(), audio::ThreadRole::Disc);
     while (true) {
         {
             std::unique_lock lock(targetMutex_);
