@@ -3,7 +3,8 @@
  *
  * Threads. Every function here is called from one control thread (the
  * console's GUI thread). The engine runs one audio callback thread of its own
- * (PortAudio's, or the null output's clock thread).
+ * (PortAudio's, or the null output's clock thread), and beside it a worker
+ * that opens the sound card and asks for the callback's real-time priority.
  *
  * What the audio callback never does:
  *   - lock a mutex or wait on anything;
