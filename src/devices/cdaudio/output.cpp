@@ -52,8 +52,8 @@ public:
         const PaDeviceIndex device = Pa_GetDefaultOutputDevice();
         const PaDeviceInfo* info = device == paNoDevice ? nullptr : Pa_GetDeviceInfo(device);
         if (!info) return false;
-        const PaStreamParameters params{device, 2, paInt16, std::max(std::chrono::duration<double>(kCardLatency).count(), info->defaultLowOutputLatency),
-                                        nullptr};
+        const double latency = std::chrono::duration<double>(kCardLatency).count();
+        const PaStreamParameters params{device, 2, paInt16, std::max(latency, info->defaultLowOutputLatency), nullptr};
         // The callback fills the buffer from the start, so that every frame the
         // card holds was rendered and counts in what has been heard.
         if (Pa_OpenStream(&stream_, nullptr, &params, kSampleRate, paFramesPerBufferUnspecified,
