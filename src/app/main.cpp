@@ -3,7 +3,10 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include <QTimer>
+
 #include "app/devices.h"
+#include "audio/sound_card.h"
 #include "platform/qt/qt_host.h"
 #include "shell/main_window.h"
 
@@ -17,7 +20,11 @@ bool HasDisplay() {
     return false;
 }
 
+// The window first, the sound card behind it: the devices start on their
+// null outputs and open the card once the message loop runs.
 int RunConsole() {
+    audio::HoldCardOpening();
+    QTimer::singleShot(0, audio::ReleaseCardOpening);
     const ProgramDevices devices(ProgramDriveOptions());
     return WinMain(win::GetModuleHandleA(nullptr), nullptr, const_cast<char*>(""), win::SW_SHOWNORMAL);
 }

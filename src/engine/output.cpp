@@ -88,6 +88,12 @@ bool Output::WaitUnlessClosing(std::chrono::milliseconds delay) {
 }
 
 void Output::OpenInBackground(std::chrono::milliseconds standIn) {
+    const auto closing = [this] {
+        std::lock_guard guard(lock_);
+        return closing_;
+    };
+    if (!audio::WaitForCardOpening(closing))
+        return;
     if (standIn.count() >= 0) {
         if (WaitUnlessClosing(standIn))
             MoveTo(Kind::Manual, nullptr);

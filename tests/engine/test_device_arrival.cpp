@@ -3,6 +3,8 @@
 // second to open and is then driven through EngineRender.
 #include "engine_fixture.h"
 
+#include "audio/sound_card.h"
+
 #include <chrono>
 #include <thread>
 
@@ -86,6 +88,26 @@ TEST_F(SlowDevice, ClosingWhileTheDeviceOpensEndsTheOpenerCleanly) {
     EngineClose(engine_);
     engine_ = 0;
     std::this_thread::sleep_for(std::chrono::milliseconds(kOpeningMs + 200)); // the opener would act now
+}
+
+TEST(HeldOpening, TheDeviceOpensOnlyOnceTheProgramLetsIt) {
+    EngineSetDeviceStandIn(0);
+    audio::HoldCardOpening();
+    EngineConfig config{10, 1, 1, 0};
+    const EngineHandle held = EngineOpen(&config, 22050);
+    const EngineHandle closedWhileHeld = EngineOpen(&config, 22050);
+    EngineClose(closedWhileHeld);
+    EngineActivate(held, 1);
+    std::this_thread::sleep_for(300ms);
+    std::vector<float> block(2 * 64);
+    EXPECT_EQ(EngineRender(held, block.data(), 64), 0u) << "opened while held";
+    audio::ReleaseCardOpening();
+    const auto deadline = Clock::now() + 10s;
+    while (EngineRender(held, block.data(), 64) == 0 && Clock::now() < deadline)
+        std::this_thread::sleep_for(5ms);
+    EXPECT_LT(Clock::now(), deadline) << "never opened once released";
+    EngineClose(held);
+    EngineSetDeviceStandIn(-1);
 }
 
 TEST(EngineUnderruns, ALateTickOfTheNullOutputIsCounted) {

@@ -49,6 +49,11 @@ Player::~Player()
 // driven by two threads, and playback goes on from where it stands.
 void Player::OpenSoundCard()
 {
+    const auto closing = [this] {
+        std::lock_guard lock(sinkMutex_);
+        return closing_;
+    };
+    if (!audio::WaitForCardOpening(closing)) return;
     {
         std::unique_lock lock(sinkMutex_);
         if (closingChanged_.wait_for(lock, std::max(DeviceStandIn(), std::chrono::milliseconds(0)),
