@@ -46,6 +46,7 @@ bitmaps: deps
 
 # Every benchmark but the hour-long soak.
 bench: build
+	@scripts/install-deps.sh bench
 	cd $(BUILD) && for b in $$(find bench -type f -executable -name 'bench_*' ! -name bench_soak | sort); do ./$$b || exit 1; done
 
 # Runs each fuzz program for FUZZ_SECONDS (libFuzzer, clang, sanitizers) and

@@ -7,6 +7,8 @@ libcdio-dev libcdio-paranoia-dev libcue-dev libfreetype-dev
 fonts-ipafont-gothic fonts-liberation2
 libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev
 dpkg-dev desktop-file-utils appstream lintian"
+# `install-deps.sh bench`: also the X server the start-up benchmark runs under.
+[ "$1" = bench ] && PACKAGES="$PACKAGES xvfb"
 
 missing=""
 for p in $PACKAGES; do

@@ -110,6 +110,8 @@ void PrintSummary(const SoakFigures& f, const DriftFigures& d, const SoakCounts&
     EngineStats engine{};
     EngineGetStats(&engine);
     std::printf("pads             %u samples loaded at the end\n", engine.samples);
+    std::printf("underruns        pads %llu, disc %llu (goal 0)\n", static_cast<unsigned long long>(engine.underruns),
+                static_cast<unsigned long long>(g_drive->OutputState().underruns));
     std::printf("user             %llu key strokes, %llu A-B repeats, %llu jumps, %llu pad reloads, %llu replays\n\n",
                 static_cast<unsigned long long>(c.keyStrokes), static_cast<unsigned long long>(c.abRepeats),
                 static_cast<unsigned long long>(c.jumps), static_cast<unsigned long long>(c.padReloads),
@@ -151,6 +153,10 @@ void BM_Soak(benchmark::State& state) {
         state.counters["drift_frames"] = static_cast<double>(drift.totalDrift);
         state.counters["worst_stretch_frames"] = static_cast<double>(drift.worstDrift);
         state.counters["stretches_off"] = static_cast<double>(drift.beyondReading);
+        EngineStats engine{};
+        EngineGetStats(&engine);
+        state.counters["pad_underruns"] = static_cast<double>(engine.underruns);
+        state.counters["disc_underruns"] = static_cast<double>(drive->OutputState().underruns);
 
         win::SetCdLevelSink(nullptr);
         win::SetWaveLevelSink(nullptr);

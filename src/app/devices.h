@@ -1,10 +1,13 @@
-// The program's devices: the "cdaudio" drive and the two level sinks (CD
-// level to the drive, wave level to the mixer engine), installed for the
-// console for as long as the object lives.
+// The program's devices: the "cdaudio" drive, the two level sinks (CD level
+// to the drive, wave level to the mixer engine) and the RealtimeKit client
+// of the sound threads, installed for the console for as long as the object
+// lives. Neither the drive nor the engine waits for the sound card: both
+// start on their null outputs and move to the card when it has opened.
 #pragma once
 
 #include <memory>
 
+#include "app/realtime_kit.h"
 #include "devices/cdaudio/cdaudio.h"
 
 // The drive as the program uses it: the sound card, the physical drive when
@@ -22,5 +25,6 @@ public:
     cdaudio::Device& Drive() const { return *drive_; }
 
 private:
+    RealtimeKitClient realtimeKit_;  // before the drive starts its threads, after them gone
     std::unique_ptr<cdaudio::Device> drive_;
 };

@@ -2,6 +2,7 @@
 // level sinks wired to the audio devices.
 #include <QGuiApplication>
 #include <QMessageBox>
+#include <QTimer>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -10,6 +11,7 @@
 #include "app/devices.h"
 #include "app/program_files.h"
 #include "app/startup_report.h"
+#include "audio/sound_card.h"
 #include "platform/qt/dialog_places.h"
 #include "platform/qt/qt_host.h"
 #include "shell/main_window.h"
@@ -34,7 +36,11 @@ std::unique_ptr<QMessageBox> ShowMissingFiles(const ProgramFiles& files) {
     return box;
 }
 
+// The window first, the sound card behind it: the devices start on their
+// null outputs and open the card once the message loop runs.
 int RunConsole(bool check) {
+    audio::HoldCardOpening();
+    QTimer::singleShot(0, audio::ReleaseCardOpening);
     QGuiApplication::setDesktopFileName(QStringLiteral(TORNEL_APP_ID));
     const ProgramFiles files = FindProgramFiles();
     const std::unique_ptr<QMessageBox> notice =

@@ -298,9 +298,12 @@ ENGINE_API void EngineGetStats(EngineStats* stats) {
     if (!stats)
         return;
     std::lock_guard lock(g_lock);
-    *stats = EngineStats{uint32_t(g_engines.size()), uint32_t(g_samples.size()), 0, 0};
-    for (const auto& [handle, e] : g_engines)
+    *stats = EngineStats{uint32_t(g_engines.size()), uint32_t(g_samples.size()), 0, 0, 0,
+                         engine::Output::Underruns()};
+    for (const auto& [handle, e] : g_engines) {
         stats->channels += uint32_t(e->open.count());
+        stats->onDevice += e->output.kind() != engine::Output::Kind::Clock;
+    }
     for (const auto& [handle, loaded] : g_samples)
         stats->sampleBytes += loaded.sample->pcm.size() * sizeof(int16_t);
     for (const auto& [handle, e] : g_engines)
@@ -312,6 +315,16 @@ ENGINE_API void EngineLoseOutput(EngineHandle engine) {
     std::lock_guard lock(g_lock);
     if (Engine* e = FindEngine(engine))
         e->output.Lose();
+}
+
+ENGINE_API void EngineSetDeviceStandIn(int32_t delayMs) {
+    engine::Output::SetDeviceStandIn(std::chrono::milliseconds(delayMs));
+}
+
+ENGINE_API void EngineDelayNextTick(EngineHandle engine) {
+    std::lock_guard lock(g_lock);
+    if (Engine* e = FindEngine(engine))
+        e->output.DelayNextTick();
 }
 
 ENGINE_API int32_t EngineSampleLoaded(EngineHandle engine, EngineHandle sample) {

@@ -3,7 +3,8 @@
  *
  * Threads. Every function here is called from one control thread (the
  * console's GUI thread). The engine runs one audio callback thread of its own
- * (PortAudio's, or the null output's clock thread).
+ * (PortAudio's, or the null output's clock thread), and beside it a worker
+ * that opens the sound card and asks for the callback's real-time priority.
  *
  * What the audio callback never does:
  *   - lock a mutex or wait on anything;
@@ -33,10 +34,14 @@
  * bit for bit; a louder one is turned down by a limiter that looks no further
  * ahead than its block and rounds off softly what still lies above.
  *
- * Output: PortAudio's default output in blocks of 128 frames. Without a sound
+ * Output: PortAudio's default output in blocks of 128 frames, at 44100 frames
+ * per second. EngineOpen returns at once on a null output clocked in real
+ * time while a worker opens the device; the engine moves to the device when
+ * it opens, sounding channels going on from where they stand. Without a sound
  * card, when it cannot be opened or when it is lost, or with the environment
- * variable TORNEL_NULL_AUDIO=1, a null output clocked in real time takes its
- * place silently. engine_output.h adds a manual output for tests.
+ * variable TORNEL_NULL_AUDIO=1, the null output stays. Its callback threads
+ * ask for real-time priority (see audio/thread_priority.h). engine_output.h
+ * adds a manual output for tests.
  *
  * Loops: a play with loop count n sounds the sample n + 1 times back to back,
  * then stops. A play on a sounding channel restarts it with the new sample.

@@ -30,6 +30,10 @@ typedef struct EngineStats {
     uint32_t samples;     /* loaded samples not yet freed */
     uint32_t channels;    /* open channels over all engines */
     uint64_t sampleBytes; /* memory held by the loaded samples' audio */
+    uint32_t onDevice;    /* engines whose output is not the clocked null output */
+    uint64_t underruns;   /* output blocks that came too late to be heard in time
+                             (device underflows, late null-output ticks), over
+                             every engine since the library was loaded */
 } EngineStats;
 
 ENGINE_API void EngineGetStats(EngineStats* stats);
@@ -37,6 +41,16 @@ ENGINE_API void EngineGetStats(EngineStats* stats);
 /* Test hook: the engine's output dies while it runs, as when the sound card
  * is unplugged; the engine goes on over its clocked null output. */
 ENGINE_API void EngineLoseOutput(EngineHandle engine);
+
+/* Test hook: engines opened from now on find, instead of the sound card, a
+ * device that takes `delayMs` milliseconds to open on the opening worker and
+ * is then driven through EngineRender like a manual output. Until it opens
+ * they play on the clocked null output. A negative delay restores the card. */
+ENGINE_API void EngineSetDeviceStandIn(int32_t delayMs);
+
+/* Test hook: the next tick of the engine's null output comes late, as on a
+ * machine too busy to run it in time. */
+ENGINE_API void EngineDelayNextTick(EngineHandle engine);
 
 /* 1 when `sample` is a loaded, not yet freed sample of `engine`, else 0. */
 ENGINE_API int32_t EngineSampleLoaded(EngineHandle engine, EngineHandle sample);

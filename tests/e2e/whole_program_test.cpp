@@ -14,11 +14,13 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <chrono>
 #include <filesystem>
 #include <functional>
 #include <vector>
 
 #include "app/devices.h"
+#include "devices/cdaudio/output.h"
 #include "engine/engine_output.h"
 #include "platform/core/core_control.h"
 #include "qt/qt_console.h"
@@ -173,11 +175,12 @@ protected:
     // Runs the program as main does, with `session` started from inside its
     // message loop; `session` must end it. Returns WinMain's result; `mode`
     // is the drive's mode once WinMain has returned.
-    int RunProgram(const std::function<void(const ProgramDevices&)>& session, std::string& mode) {
+    int RunProgram(const std::function<void(const ProgramDevices&)>& session, std::string& mode,
+                   cdaudio::Output output = cdaudio::Output::Null) {
         win::core::ResetCore();  // a fresh process' core and console
         ConsoleStateReset();
         cdaudio::Options drive = ProgramDriveOptions();
-        drive.output = cdaudio::Output::Null;
+        drive.output = output;
         drive.usePhysicalDrive = false;
         drive.initialDisc = TORNEL_DEMO_DISC;
         int argc = 1;
@@ -233,6 +236,35 @@ TEST_F(WholeProgram, TheCloseBoxEndsAPlayingProgramLikeExit) {
         mode);
     EXPECT_EQ(result, 0);
     EXPECT_EQ(mode, "stopped");
+    ExpectEngineClosed();
+}
+
+// Both sound devices take seconds to open (stand-ins for a slow sound card):
+// the window is up and the disc plays before either has opened, and both
+// move to their device afterwards.
+TEST_F(WholeProgram, TheWindowDoesNotWaitForTheSoundDevices) {
+    constexpr int kOpeningMs = 4000;  // far beyond a sanitized start-up
+    EngineSetDeviceStandIn(kOpeningMs);
+    cdaudio::SetDeviceStandIn(std::chrono::milliseconds(kOpeningMs));
+    std::string mode;
+    const int result = RunProgram(
+        [this](const ProgramDevices& devices) {
+            EngineStats stats{};
+            EngineGetStats(&stats);
+            EXPECT_EQ(stats.onDevice, 0u);
+            EXPECT_FALSE(devices.Drive().OutputState().onSoundCard);
+            PlayTheDisc(devices);
+            EXPECT_TRUE(PumpUntil([&] {
+                EngineGetStats(&stats);
+                return stats.onDevice == 1 && devices.Drive().OutputState().onSoundCard;
+            }));
+            EXPECT_EQ(CdReply("status cdaudio mode"), "playing");
+            if (QAction* exit = TopWindow() ? MenuItem("Exit") : nullptr) exit->trigger();
+        },
+        mode, cdaudio::Output::Default);
+    EngineSetDeviceStandIn(-1);
+    cdaudio::SetDeviceStandIn(std::chrono::milliseconds(-1));
+    EXPECT_EQ(result, 0);
     ExpectEngineClosed();
 }
 

@@ -11,7 +11,9 @@
 namespace cdaudio {
 
 constexpr std::size_t kBlockFrames = 2048;
-constexpr std::size_t kRingBlocks = 16;  // about 0.75 s of sound
+// About 1.1 s of sound. The disc's reader runs below the pads' threads, so
+// steady playback keeps 0.9 s decoded ahead to ride out a busy machine.
+constexpr std::size_t kRingBlocks = 24;
 // Steady playback leaves this many blocks free, so that the first blocks of
 // a new request go in at once, behind the old ones the callback will drop.
 constexpr std::size_t kHeadroomBlocks = 4;

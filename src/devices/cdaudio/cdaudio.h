@@ -1,7 +1,9 @@
 // The "cdaudio" command-string device: a disc from a physical drive (libcdio),
 // a disc image (BIN/CUE, cdrdao TOC), a cue sheet over WAV/FLAC files, or a
 // folder of audio files, played digitally at 44.1 kHz stereo through
-// PortAudio, or through a null output when there is no sound card.
+// PortAudio, or through a null output when there is no sound card. Creating
+// the device does not wait for the sound card: it starts on the null output
+// and moves to the card when a worker has opened it.
 //
 // Threads: SendString and every other member are called from the GUI thread
 // only. Reading and decoding run on a worker thread; the audio callback only
@@ -35,6 +37,12 @@ struct Options {
     bool usePhysicalDrive = true;
 };
 
+// How the device's sound goes out, for statistics.
+struct OutputStats {
+    bool onSoundCard = false;     // else the null or the virtual output
+    std::uint64_t underruns = 0;  // moments the output ran dry in the middle of play
+};
+
 class Device : public win::CommandStringDevice {
 public:
     // Answers a command string as a drive does (see the device's README in
@@ -51,6 +59,7 @@ public:
     virtual void AdvanceVirtualOutput(std::uint32_t frames, std::int16_t* heard = nullptr) = 0;
     // Frames handed to the output since the device was created.
     virtual std::uint64_t FramesPlayed() const = 0;
+    virtual OutputStats OutputState() const = 0;
     // CD level: left channel in the low 16 bits, right in the high.
     virtual void SetLevel(std::uint32_t level) = 0;
     // Tests: the output is lost as an unplugged sound card is; the next

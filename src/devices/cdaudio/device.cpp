@@ -149,6 +149,10 @@ public:
         transport_.Sound().AdvanceVirtualOutput(frames, heard);
     }
     std::uint64_t FramesPlayed() const override { return transport_.Sound().FramesOut(); }
+    OutputStats OutputState() const override
+    {
+        return {transport_.Sound().OnSoundCard(), transport_.Sound().Underruns()};
+    }
     void SetLevel(std::uint32_t level) override { transport_.Sound().SetLevel(level); }
     void LoseOutput() override { transport_.Sound().LoseOutput(); }
 

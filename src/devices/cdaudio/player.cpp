@@ -2,8 +2,9 @@
 
 #include <algorithm>
 #include <chrono>
-#include <cstdlib>
-#include <cstring>
+
+#include "audio/sound_card.h"
+#include "audio/thread_priority.h"
 
 namespace cdaudio {
 namespace {
@@ -11,11 +12,6 @@ namespace {
 // the callback cannot wake it.
 constexpr auto kWorkerPoll = std::chrono::milliseconds(10);
 
-bool NullAudioForced()
-{
-    const char* forced = std::getenv("TORNEL_NULL_AUDIO");
-    return forced && std::strcmp(forced, "1") == 0;
-}
 }  // namespace
 
 Player::Player(Output output) : virtual_(output == Output::Virtual)
@@ -25,12 +21,19 @@ Player::Player(Output output) : virtual_(output == Output::Virtual)
         return;
     }
     worker_ = std::thread([this] { RunWorker(); });
-    if (output == Output::Default && !NullAudioForced()) sink_ = OpenDefaultOutput(renderer_);
-    if (!sink_) sink_ = StartNullOutput(renderer_);
+    sink_ = StartNullOutput(renderer_);
+    if (output == Output::Default && (DeviceStandIn().count() >= 0 || !audio::SoundCardDisabled()))
+        opener_ = std::thread([this] { OpenSoundCard(); });
 }
 
 Player::~Player()
 {
+    {
+        std::lock_guard lock(sinkMutex_);
+        closing_ = true;
+    }
+    closingChanged_.notify_all();
+    if (opener_.joinable()) opener_.join();
     sink_.reset();
     if (worker_.joinable()) {
         {
@@ -42,8 +45,39 @@ Player::~Player()
     }
 }
 
+// The null output stops before the card starts: the renderer is never
+// driven by two threads, and playback goes on from where it stands.
+void Player::OpenSoundCard()
+{
+    const auto closing = [this] {
+        std::lock_guard lock(sinkMutex_);
+        return closing_;
+    };
+    if (!audio::WaitForCardOpening(closing)) return;
+    {
+        std::unique_lock lock(sinkMutex_);
+        if (closingChanged_.wait_for(lock, std::max(DeviceStandIn(), std::chrono::milliseconds(0)),
+                                     [this] { return closing_; }))
+            return;
+    }
+    std::unique_ptr<AudioSink> card = OpenDefaultOutput(renderer_);
+    if (!card) return;
+    std::lock_guard lock(sinkMutex_);
+    if (closing_) return;
+    sink_.reset();
+    if (card->Start()) sink_ = std::move(card);
+    else sink_ = StartNullOutput(renderer_);
+}
+
+bool Player::OnSoundCard() const
+{
+    std::lock_guard lock(sinkMutex_);
+    return sink_ && sink_->OnSoundCard();
+}
+
 void Player::CheckOutput()
 {
+    std::lock_guard lock(sinkMutex_);
     if (sink_ && (outputLost_ || sink_->Lost())) {
         outputLost_ = false;
         sink_.reset();
@@ -55,7 +89,14 @@ void Player::Request(bool play, std::uint64_t at, std::uint64_t end)
 {
     generation_ = (generation_ + 1) & kGenerationMask;
     last_ = {generation_, play, at};
-    renderer_.Requests().Post(last_);
+    {
+        // Heard at once: what the card holds of the old request goes, and
+        // the first callback after that plays the new one.
+        std::lock_guard lock(sinkMutex_);
+        if (sink_) sink_->Drop();
+        renderer_.Requests().Post(last_);
+        if (sink_) sink_->Resume();
+    }
     {
         std::lock_guard lock(targetMutex_);
         target_.generation = generation_;
@@ -126,6 +167,7 @@ bool Player::FillOne()
 
 void Player::RunWorker()
 {
+    audio::RaiseThread(audio::CurrentThreadId(), audio::ThreadRole::Disc);
     while (true) {
         {
             std::unique_lock lock(targetMutex_);

@@ -1,6 +1,10 @@
 // Plays a disc: a worker thread reads and decodes into the ring, the output
 // renders from it. Every member is called from the GUI thread.
 //
+// The player starts on the null output at once; a second worker opens the
+// sound card meanwhile and hands it over between two callbacks, so that
+// creating the player never waits for the card.
+//
 // Requests carry a generation number. The worker reads for the newest one;
 // the callback takes a request at its next block and drops frames read for
 // older ones; the position it publishes is what has been heard.
@@ -34,6 +38,8 @@ public:
     // `heard`, when given, receives the frames rendered (interleaved stereo).
     void AdvanceVirtualOutput(std::uint32_t frames, std::int16_t* heard = nullptr);
     std::uint64_t FramesOut() const { return renderer_.FramesOut(); }
+    std::uint64_t Underruns() const { return renderer_.Underruns(); }
+    bool OnSoundCard() const;
     void SetLevel(std::uint32_t level) { renderer_.SetLevel(level); }
     // Replaces a lost sound card by the null output.
     void CheckOutput();
@@ -52,6 +58,7 @@ private:
     void Request(bool play, std::uint64_t at, std::uint64_t end = UINT64_MAX);
     bool FillOne();
     void RunWorker();
+    void OpenSoundCard();
 
     Renderer renderer_;
     bool virtual_;
@@ -70,7 +77,12 @@ private:
     std::uint32_t publishedGeneration_ = 0;
     std::size_t blocksForTarget_ = 0;
     std::thread worker_;
+
+    mutable std::mutex sinkMutex_;      // guards sink_ and closing_ against the opener
+    std::condition_variable closingChanged_;
+    bool closing_ = false;
     std::unique_ptr<AudioSink> sink_;
+    std::thread opener_;
     bool outputLost_ = false;
 };
 

@@ -18,11 +18,6 @@ PlayedState Renderer::Played() const
     return {word.generation, word.play, word.at};
 }
 
-void Renderer::Publish()
-{
-    played_.store(Pack(generation_, playing_, position_), std::memory_order_release);
-}
-
 // Takes new requests and drops what was read for older ones, which frees
 // the ring for the worker at once.
 void Renderer::TakeRequests()
@@ -32,6 +27,9 @@ void Renderer::TakeRequests()
         generation_ = request.generation;
         playing_ = request.play;
         position_ = request.at;
+        heard_ = request.at;
+        begun_ = false;
+        callCount_ = 0;
     }
     for (const AudioBlock* block = ring_.Front(); block && CompareGenerations(block->generation, generation_) < 0;
          block = ring_.Front()) {
@@ -40,16 +38,45 @@ void Renderer::TakeRequests()
     }
 }
 
+void Renderer::Remember(const Rendered& call)
+{
+    calls_[nextCall_] = call;
+    nextCall_ = (nextCall_ + 1) % kRemembered;
+    callCount_ = std::min(callCount_ + 1, kRemembered);
+}
+
+// The frame at the listener now is the one rendered `latency` frames before
+// the end of the last call; its position comes from the call that rendered it.
+void Renderer::PublishHeard()
+{
+    const Rendered& last = calls_[(nextCall_ + kRemembered - 1) % kRemembered];
+    const std::uint64_t latency = latency_.load(std::memory_order_relaxed);
+    const std::uint64_t heardFrame = last.framesEnd > latency ? last.framesEnd - latency : 0;
+    const Rendered* at = &last;
+    for (std::size_t back = 1; back < callCount_ && at->framesEnd - at->frames > heardFrame; ++back)
+        at = &calls_[(nextCall_ + kRemembered - 1 - back) % kRemembered];
+    const std::uint64_t into = heardFrame - std::min(heardFrame, at->framesEnd - at->frames);
+    heard_ = std::max(heard_, std::min(at->positionEnd, at->positionStart + into));
+    const bool playing = at == &last ? playing_ : at->playing;
+    played_.store(Pack(generation_, playing, heard_), std::memory_order_release);
+}
+
 void Renderer::Render(std::int16_t* out, std::size_t frames)
 {
     TakeRequests();
+    const std::uint64_t positionStart = position_;
     std::uint32_t level = level_.load(std::memory_order_relaxed);
     std::uint32_t gains[2] = {level & 0xFFFF, level >> 16};
     std::size_t done = 0;
     bool retried = false;
     while (done < frames && playing_) {
         const AudioBlock* block = ring_.Front();
-        if (!block) break;  // underrun: silence, and the position waits
+        if (!block) {
+            // Silence, and the position waits. At the start of a request the
+            // reader has simply not caught up yet; later it fell behind.
+            if (begun_) CountUnderrun();
+            break;
+        }
         int age = CompareGenerations(block->generation, generation_);
         if (age < 0) {
             ring_.Pop();
@@ -75,14 +102,16 @@ void Renderer::Render(std::int16_t* out, std::size_t frames)
         consumed_ += static_cast<std::uint32_t>(n);
         position_ = block->start + consumed_;
         done += n;
+        begun_ = true;
         if (consumed_ == block->frames) {
             ring_.Pop();
             consumed_ = 0;
         }
     }
     std::fill(out + done * 2, out + frames * 2, std::int16_t{0});
-    framesOut_.fetch_add(frames, std::memory_order_release);
-    Publish();
+    const std::uint64_t framesOut = framesOut_.fetch_add(frames, std::memory_order_release) + frames;
+    Remember({framesOut, static_cast<std::uint32_t>(frames), positionStart, position_, playing_});
+    PublishHeard();
 }
 
 }  // namespace cdaudio
