@@ -1,5 +1,6 @@
-// The device operations: each is a fixed sequence of command strings, and each
-// sets the time format it needs right before the command that depends on it.
+// The deck's calls on the "cdaudio" device: each is a fixed sequence of
+// command strings, and each sets the time format it needs right before the
+// command that depends on it.
 #include <cstdio>
 
 #include "cd/cd_commands.h"
