@@ -54,7 +54,8 @@ HDC BeginPaint(HWND hwnd, PAINTSTRUCT* ps) {
     std::memset(ps, 0, sizeof *ps);
     ps->hdc = hdc;
     ps->fErase = w->eraseRequested ? TRUE : FALSE;
-    ps->rcPaint = core::Bounds(hdc->clip);
+    hdc->clipBounds = core::Bounds(hdc->clip);
+    ps->rcPaint = hdc->clipBounds;
     w->eraseRequested = false;
     return hdc;
 }
