@@ -1,6 +1,7 @@
 // The software GDI's cost for what the panel does most: a whole-panel paint
-// (ground, 59 blits, lines, texts) clipped to a small region, and the
-// immediate fader draw through the window DC.
+// (ground, 59 blits, lines, texts) clipped to one small rectangle or to
+// twenty that piled up before it, and the immediate fader draw through the
+// window DC.
 #include <benchmark/benchmark.h>
 
 #include "platform/headless/headless.h"
@@ -42,13 +43,18 @@ void PanelLikePaint(HDC dc, HBITMAP bitmap) {
     for (int k = 0; k < 7; ++k) TextOutA(dc, 460, 262 + 18 * k, "sample.wav          ", 20);
 }
 
+// Argument: how many button-sized rectangles, apart from each other in two
+// rows, are invalidated before each paint.
 void BM_ClippedPanelPaint(benchmark::State& state) {
     headless::Session session;
     HWND hwnd = OpenWindow();
     HBITMAP bitmap = LoadBitmapA(nullptr, "BITMAP_STOPOFF");
-    const RECT button{74, 30, 98, 54};
+    const int count = static_cast<int>(state.range(0));
     for (auto _ : state) {
-        InvalidateRect(hwnd, &button, FALSE);
+        for (int i = 0; i < count; ++i) {
+            const RECT button{74 + 26 * i, 30 + 40 * (i % 2), 98 + 26 * i, 54 + 40 * (i % 2)};
+            InvalidateRect(hwnd, &button, FALSE);
+        }
         PAINTSTRUCT ps;
         HDC dc = BeginPaint(hwnd, &ps);
         PanelLikePaint(dc, bitmap);
@@ -57,7 +63,7 @@ void BM_ClippedPanelPaint(benchmark::State& state) {
     }
     DeleteObject(bitmap);
 }
-BENCHMARK(BM_ClippedPanelPaint);
+BENCHMARK(BM_ClippedPanelPaint)->Arg(1)->Arg(20);
 
 void BM_FaderThroughWindowDC(benchmark::State& state) {
     headless::Session session;

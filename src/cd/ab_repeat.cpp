@@ -51,8 +51,9 @@ void AbReset() {
 }
 
 void AbRepeatTick() {
-    // A paused deck stands still and must stay so: a B marked where it
-    // stands would otherwise set the drive playing behind the deck's back.
-    if (g_cdState == 1) return;
+    // Only a playing deck may be sent back to A: a paused or stopped deck
+    // (a track cued past B, a B marked where it stands) would otherwise have
+    // the drive playing behind a panel that says it does not.
+    if (g_cdState != 0) return;
     if (CdPositionMs() >= g_abPointB) CdPlayFromMs(g_abPointA);
 }

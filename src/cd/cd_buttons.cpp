@@ -18,6 +18,14 @@ void CdStartPositionTimer(HWND hwnd) {
     InvalidateDisplayArea(hwnd);
 }
 
+void CdRereadDisc(HWND hwnd) {
+    // The deck comes out of a read stopped: the drive and timer 1 stop too,
+    // rather than play on behind a panel that says stopped.
+    KillTimer(hwnd, kTimerPosition);
+    CdStop();
+    CdReadDisc();
+}
+
 void CdStopButton(HWND hwnd) {
     KillTimer(hwnd, kTimerPosition);
     CdStop();
@@ -28,20 +36,23 @@ void CdStopButton(HWND hwnd) {
 
 void CdPlayButton(HWND hwnd) {
     KillTimer(hwnd, kTimerAbRepeat);
+    bool played;
     if (g_listMode == 1) {
         if (g_cdState == 1) {
-            CdResume();
+            played = CdResume();
         } else {
             g_listPos = 0;
-            CdPlayTrack(g_listTracks[0]);  // an empty list plays "track 0"; the first tick then stops
+            played = CdPlayTrack(g_listTracks[0]);  // an empty list asks for "track 0", which no drive takes
         }
     } else if (g_abState == 3) {
         g_abState = 2;
-        CdPlayFromMs(g_abHoldPos);
+        played = CdPlayFromMs(g_abHoldPos);
     } else {
-        CdResume();
+        played = CdResume();
     }
-    CdStartPositionTimer(hwnd);
+    // A drive that refuses (no disc, door open, an empty list) stays as it
+    // was, and so does the deck.
+    if (played) CdStartPositionTimer(hwnd);
 }
 
 void CdPauseButton(HWND hwnd) {
@@ -54,7 +65,7 @@ void CdRefreshButton(HWND hwnd) {
     // The disc may have changed: a list kept from the old one would name
     // tracks and lengths that are no longer there.
     ListClear();
-    CdReadDisc();
+    CdRereadDisc(hwnd);
     InvalidateArea(hwnd, 0, 0, 640, 480);
 }
 
@@ -67,8 +78,7 @@ void TrackButton(HWND hwnd, int index) {
         g_cdState = 2;
         CdCueTrack(track);
         InvalidateDisplayArea(hwnd);
-    } else {
+    } else if (CdPlayTrack(track)) {
         CdStartPositionTimer(hwnd);
-        CdPlayTrack(track);
     }
 }

@@ -26,7 +26,7 @@ int ReplyNumber(const char* reply) {
     return value < -INT_MAX ? INT_MAX : static_cast<int>(-value);
 }
 
-void CdSend(const char* command) { mciSendStringA(command, nullptr, 0, nullptr); }
+MCIERROR CdSend(const char* command) { return mciSendStringA(command, nullptr, 0, nullptr); }
 
 void CdQueryText(const char* command, char* reply, int size) {
     reply[0] = '\0';

@@ -9,13 +9,19 @@ int ReplyNumber(const char* reply);
 
 // Start-up read of the disc; also turns CD loop on, as the menu shows at start.
 void CdInit();
-// A later read (refresh, end of the tray wait): keeps the user's CD loop setting.
+// Reads the disc: deck stopped, normal play; keeps the user's CD loop setting.
 void CdReadDisc();
+// Only the track count and the disc length of what the drive holds now.
+void CdReadDiscSize();
+// A later read (refresh, end of the tray wait): stops the drive and timer 1 first.
+void CdRereadDisc(win::HWND hwnd);
 void CdStop();
 void CdCueTrack(int track);
-void CdPlayTrack(int track);
-void CdPlayFromMs(int positionMs);
-void CdResume();
+// The three plays return false when the drive refuses (no disc, door open,
+// no such track); the drive then stays as it was.
+bool CdPlayTrack(int track);
+bool CdPlayFromMs(int positionMs);
+bool CdResume();
 int CdCurrentTrack();
 int CdPositionMs();
 int CdTrackLengthMs(int track);

@@ -24,6 +24,13 @@ void CdTrayButton(HWND hwnd) {
     char present[kReplySize];
     CdQueryText("status cdaudio media present", present, kReplySize);
     CdSend(std::strcmp(present, "true") == 0 ? "set cdaudio door open" : "set cdaudio door closed");
+    // The deck stops with the drive, or a search during the wait would set
+    // it playing with nothing following it; and the size of what the drive
+    // holds now is read at once, so that whatever starts the drive during
+    // the wait (or with no wait, when its timer is refused) knows where the
+    // disc ends.
+    g_cdState = 2;
+    CdReadDiscSize();
     g_blinkCount = 0;
     g_trayTick = GetTickCount();
     StartTimerOrReport(hwnd, kTimerTrayWait, 1000);
@@ -39,7 +46,7 @@ void TrayWaitTick(HWND hwnd) {
     }
     ListClear();
     AbReset();
-    CdReadDisc();
+    CdRereadDisc(hwnd);
     InvalidateArea(hwnd, 0, 0, 640, 480);
     KillTimer(hwnd, kTimerTrayWait);
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "platform/win.h"
+#include "resources/command_ids.h"
 
 win::INT_PTR AboutDlgProc(win::HWND dlg, win::UINT msg, win::WPARAM wParam, win::LPARAM lParam);
 win::INT_PTR BriefDlgProc(win::HWND dlg, win::UINT msg, win::WPARAM wParam, win::LPARAM lParam);
@@ -15,7 +16,3 @@ win::BOOL WaveLoop_OnInitDialog(win::HWND dlg, win::HWND focus, win::LPARAM lPar
 void WaveLoop_OnCommand(win::HWND dlg, int id, win::HWND control, win::UINT notifyCode);
 win::BOOL WaveSpeed_OnInitDialog(win::HWND dlg, win::HWND focus, win::LPARAM lParam);
 void WaveSpeed_OnCommand(win::HWND dlg, int id, win::HWND control, win::UINT notifyCode);
-
-constexpr int IDC_SPEED_EDIT = 118;
-// Channel 1's edit is 1007; channels 2 to 7 use 1001 to 1006.
-constexpr int kLoopEditIds[7] = {1007, 1001, 1002, 1003, 1004, 1005, 1006};

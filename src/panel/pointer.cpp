@@ -53,7 +53,7 @@ struct Region;
 using RegionHandler = void (*)(HWND, const Region&, int x);
 
 struct Region {
-    int left, right, top, bottom;  // all edges included
+    int left, top, right, bottom;  // all edges included
     int control;                   // PRESS_* number; 0 for the refresh button
     RegionHandler press;
     RegionHandler release;
@@ -148,41 +148,41 @@ void ShowWaveVolume(HWND hwnd) { DrawFader(hwnd, g_waveVolumeY, 566, 165); }
 // Regions do not overlap; a point in none is ignored.
 // clang-format off
 constexpr Region kRegions[] = {
-    // x          y           control              press         release             action             allowed
-    {75, 97,    31, 53,   PRESS_STOP,         ArmButton,    ReleaseButton,      CdStopButton,      Always},
-    {99, 121,   31, 53,   PRESS_PLAY,         ArmButton,    ReleaseButton,      CdPlayButton,      Always},
-    {123, 145,  31, 53,   PRESS_PAUSE,        ArmButton,    ReleaseButton,      CdPauseButton,     Always},
-    {147, 169,  31, 53,   PRESS_REW,          ArmButton,    ReleaseButton,      Rew,               Always},
-    {171, 193,  31, 53,   PRESS_FF,           ArmButton,    ReleaseButton,      Ff,                Always},
-    {195, 217,  31, 53,   PRESS_BAK,          ArmButton,    ReleaseButton,      Bak,               Always},
-    {219, 241,  31, 53,   PRESS_FW,           ArmButton,    ReleaseButton,      Fw,                Always},
-    {243, 265,  31, 53,   PRESS_OPEN,         ArmButton,    ReleaseButton,      CdTrayButton,      Always},
-    {321, 559,  31, 53,   PRESS_TRACK_TOP,    PressTrack,   ReleaseTrack,       nullptr,           Always},
-    {147, 169,  55, 77,   PRESS_A,            ArmButton,    ReleaseButton,      AbMarkA,           Always},
-    {171, 193,  55, 77,   PRESS_B,            ArmButton,    ReleaseButton,      AbMarkB,           Always},
-    {195, 217,  55, 77,   PRESS_CLR,          ArmButton,    ReleaseButton,      AbClear,           Always},
-    {321, 559,  55, 77,   PRESS_TRACK_BOTTOM, PressTrack,   ReleaseTrack,       nullptr,           Always},
-    {441, 493,  91, 113,  PRESS_MODE,         ArmButton,    ReleaseSelfDrawing, ListModeButton,    DeckStopped},
-    {501, 523,  91, 113,  PRESS_LISTCLR,      ArmButton,    ReleaseSelfDrawing, ListClearButton,   ProgramPlay},
-    {549, 601,  91, 113,  PRESS_NONE,         Nothing,      ReleaseAlways,      CdRefreshButton,   Always},
-    {452, 500,  141, 159, PRESS_CDBAL,        Grab,         Nothing,            nullptr,           Always},
-    {552, 600,  141, 159, PRESS_WAVEBAL,      Grab,         Nothing,            nullptr,           Always},
-    {467, 485,  161, 229, PRESS_CDVOL,        GrabFader,    Nothing,            ShowCdVolume,      Always},
-    {567, 585,  161, 229, PRESS_WAVEVOL,      GrabFader,    Nothing,            ShowWaveVolume,    Always},
+    // left, top, right, bottom  control              press         release             action             allowed
+    {75, 31, 97, 53,     PRESS_STOP,         ArmButton,    ReleaseButton,      CdStopButton,      Always},
+    {99, 31, 121, 53,    PRESS_PLAY,         ArmButton,    ReleaseButton,      CdPlayButton,      Always},
+    {123, 31, 145, 53,   PRESS_PAUSE,        ArmButton,    ReleaseButton,      CdPauseButton,     Always},
+    {147, 31, 169, 53,   PRESS_REW,          ArmButton,    ReleaseButton,      Rew,               Always},
+    {171, 31, 193, 53,   PRESS_FF,           ArmButton,    ReleaseButton,      Ff,                Always},
+    {195, 31, 217, 53,   PRESS_BAK,          ArmButton,    ReleaseButton,      Bak,               Always},
+    {219, 31, 241, 53,   PRESS_FW,           ArmButton,    ReleaseButton,      Fw,                Always},
+    {243, 31, 265, 53,   PRESS_OPEN,         ArmButton,    ReleaseButton,      CdTrayButton,      Always},
+    {321, 31, 559, 53,   PRESS_TRACK_TOP,    PressTrack,   ReleaseTrack,       nullptr,           Always},
+    {147, 55, 169, 77,   PRESS_A,            ArmButton,    ReleaseButton,      AbMarkA,           Always},
+    {171, 55, 193, 77,   PRESS_B,            ArmButton,    ReleaseButton,      AbMarkB,           Always},
+    {195, 55, 217, 77,   PRESS_CLR,          ArmButton,    ReleaseButton,      AbClear,           Always},
+    {321, 55, 559, 77,   PRESS_TRACK_BOTTOM, PressTrack,   ReleaseTrack,       nullptr,           Always},
+    {441, 91, 493, 113,  PRESS_MODE,         ArmButton,    ReleaseSelfDrawing, ListModeButton,    DeckStopped},
+    {501, 91, 523, 113,  PRESS_LISTCLR,      ArmButton,    ReleaseSelfDrawing, ListClearButton,   ProgramPlay},
+    {549, 91, 601, 113,  PRESS_NONE,         Nothing,      ReleaseAlways,      CdRefreshButton,   Always},
+    {452, 141, 500, 159, PRESS_CDBAL,        Grab,         Nothing,            nullptr,           Always},
+    {552, 141, 600, 159, PRESS_WAVEBAL,      Grab,         Nothing,            nullptr,           Always},
+    {467, 161, 485, 229, PRESS_CDVOL,        GrabFader,    Nothing,            ShowCdVolume,      Always},
+    {567, 161, 585, 229, PRESS_WAVEVOL,      GrabFader,    Nothing,            ShowWaveVolume,    Always},
     // The loop row runs one column past the seventh pad (column 7, no pad).
-    {75, 409,   276, 298, PRESS_PADLOOP,      PressPadLoop, ReleasePadLoop,     nullptr,           Always},
-    {390, 408,  301, 369, PRESS_SPEED,        Grab,         Nothing,            nullptr,           Always},
-    {75, 367,   371, 393, PRESS_PADLOAD,      PressPadLoad, ReleasePadLoad,     nullptr,           Always},
+    {75, 276, 409, 298,  PRESS_PADLOOP,      PressPadLoop, ReleasePadLoop,     nullptr,           Always},
+    {390, 301, 408, 369, PRESS_SPEED,        Grab,         Nothing,            nullptr,           Always},
+    {75, 371, 367, 393,  PRESS_PADLOAD,      PressPadLoad, ReleasePadLoad,     nullptr,           Always},
 };
 // clang-format on
 
-bool Inside(int x, int y, int left, int right, int top, int bottom) {
+bool Inside(int x, int y, int left, int top, int right, int bottom) {
     return x >= left && x <= right && y >= top && y <= bottom;
 }
 
 const Region* RegionAt(int x, int y) {
     for (const Region& r : kRegions) {
-        if (Inside(x, y, r.left, r.right, r.top, r.bottom)) return &r;
+        if (Inside(x, y, r.left, r.top, r.right, r.bottom)) return &r;
     }
     return nullptr;
 }
@@ -220,17 +220,17 @@ void FollowSpeed(HWND hwnd, int, int y) {
 
 struct FollowBox {
     int control;
-    int left, right, top, bottom;  // all edges included
+    int left, top, right, bottom;  // all edges included
     void (*follow)(HWND, int x, int y);
 };
 
 // clang-format off
 constexpr FollowBox kFollowBoxes[] = {
-    {PRESS_CDBAL,   452, 500, 141, 159, FollowCdBalance},
-    {PRESS_WAVEBAL, 552, 600, 141, 159, FollowWaveBalance},
-    {PRESS_CDVOL,   467, 485, 170, 220, FollowCdVolume},
-    {PRESS_WAVEVOL, 567, 585, 170, 220, FollowWaveVolume},
-    {PRESS_SPEED,   390, 408, 305, 355, FollowSpeed},
+    {PRESS_CDBAL,   452, 141, 500, 159, FollowCdBalance},
+    {PRESS_WAVEBAL, 552, 141, 600, 159, FollowWaveBalance},
+    {PRESS_CDVOL,   467, 170, 485, 220, FollowCdVolume},
+    {PRESS_WAVEVOL, 567, 170, 585, 220, FollowWaveVolume},
+    {PRESS_SPEED,   390, 305, 408, 355, FollowSpeed},
 };
 // clang-format on
 
@@ -301,13 +301,13 @@ void Korvex_OnLButtonUp(HWND hwnd, int x, int y, UINT /*keyFlags*/) {
 // release outside the window is never seen.
 void Korvex_OnMouseMove(HWND hwnd, int x, int y, UINT /*keyFlags*/) {
     if (const FollowBox* box = FindFollowBox(g_pressed)) {
-        if (Inside(x, y, box->left, box->right, box->top, box->bottom)) box->follow(hwnd, x, y);
+        if (Inside(x, y, box->left, box->top, box->right, box->bottom)) box->follow(hwnd, x, y);
         return;
     }
     const PanelButton* button = FindButton(g_pressed);
     if (button == nullptr) return;
     const RECT hold = ButtonHoldBox(*button);
-    if (Inside(x, y, hold.left, hold.right, hold.top, hold.bottom)) return;
+    if (Inside(x, y, hold.left, hold.top, hold.right, hold.bottom)) return;
     const int control = g_pressed;
     g_pressed = PRESS_NONE;
     InvalidateButton(hwnd, control);

@@ -4,6 +4,7 @@
 
 #include <iterator>
 
+#include "resources/command_ids.h"
 #include "resources/resources.h"
 
 namespace res {
@@ -37,20 +38,19 @@ constexpr DialogControl kBrief[] = {
     {ControlKind::Label, kNoId, "Brief Help for Tornel", 56, 13, 67, 12, 0},
 };
 
-// Channel 1 is edit 1007; channels 2..7 are 1001..1006.
 constexpr DialogControl kWaveLoop[] = {
     {ControlKind::Button, 1, "OK", 37, 136, 50, 14, kOkButton},
     {ControlKind::Button, 2, "Cancel", 102, 136, 50, 14, kTabStop},
-    {ControlKind::Edit, 1007, "", 96, 23, 40, 13, kCountEdit},
+    {ControlKind::Edit, kLoopEditIds[0], "", 96, 23, 40, 13, kCountEdit},
     {ControlKind::Label, kNoId, "Loop Count", 95, 7, 46, 8, 0},
     {ControlKind::Rule, kNoId, "", 11, 18, 164, 1, 0},
     {ControlKind::Label, kNoId, "CH", 62, 7, 24, 8, 0},
-    {ControlKind::Edit, 1001, "", 96, 38, 40, 13, kCountEdit},
-    {ControlKind::Edit, 1002, "", 96, 53, 40, 13, kCountEdit},
-    {ControlKind::Edit, 1003, "", 96, 68, 40, 13, kCountEdit},
-    {ControlKind::Edit, 1004, "", 96, 83, 40, 13, kCountEdit},
-    {ControlKind::Edit, 1005, "", 96, 98, 40, 13, kCountEdit},
-    {ControlKind::Edit, 1006, "", 96, 114, 40, 13, kCountEdit},
+    {ControlKind::Edit, kLoopEditIds[1], "", 96, 38, 40, 13, kCountEdit},
+    {ControlKind::Edit, kLoopEditIds[2], "", 96, 53, 40, 13, kCountEdit},
+    {ControlKind::Edit, kLoopEditIds[3], "", 96, 68, 40, 13, kCountEdit},
+    {ControlKind::Edit, kLoopEditIds[4], "", 96, 83, 40, 13, kCountEdit},
+    {ControlKind::Edit, kLoopEditIds[5], "", 96, 98, 40, 13, kCountEdit},
+    {ControlKind::Edit, kLoopEditIds[6], "", 96, 114, 40, 13, kCountEdit},
     {ControlKind::Label, kNoId, "1", 65, 25, 8, 8, 0},
     {ControlKind::Label, kNoId, "2", 65, 40, 8, 8, 0},
     {ControlKind::Label, kNoId, "3", 65, 56, 8, 8, 0},
@@ -65,7 +65,7 @@ constexpr DialogControl kWaveSpeed[] = {
     {ControlKind::Button, 1, "OK", 31, 68, 50, 14, kOkButton},
     {ControlKind::Button, 2, "Cancel", 103, 68, 50, 14, kTabStop},
     {ControlKind::Label, kNoId, "Speed", 47, 35, 28, 8, 0},
-    {ControlKind::Edit, 118, "", 81, 32, 40, 13, kBorder | kTabStop | kAutoHScroll},
+    {ControlKind::Edit, IDC_SPEED_EDIT, "", 81, 32, 40, 13, kBorder | kTabStop | kAutoHScroll},
     {ControlKind::Label, kNoId, " Wave Speed from 11026 to 33074", 31, 13, 131, 8, 0},
 };
 

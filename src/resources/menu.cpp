@@ -4,39 +4,40 @@
 
 #include <iterator>
 
+#include "resources/command_ids.h"
 #include "resources/resources.h"
 
 namespace res {
 namespace {
 
 constexpr MenuItem kFile[] = {
-    {"Load Tornel File", 102, 0, nullptr, 0},
+    {"Load Tornel File", IDM_LOAD, 0, nullptr, 0},
     {nullptr, 0, kMenuSeparator, nullptr, 0},
-    {"Save Tornel File", 103, 0, nullptr, 0},
-    {"Save As", 104, 0, nullptr, 0},
+    {"Save Tornel File", IDM_SAVE, 0, nullptr, 0},
+    {"Save As", IDM_SAVEAS, 0, nullptr, 0},
     {nullptr, 0, kMenuSeparator, nullptr, 0},
-    {"Exit", 101, 0, nullptr, 0},
+    {"Exit", IDM_EXIT, 0, nullptr, 0},
 };
 
 constexpr MenuItem kCdLoop[] = {
-    {"ON", 106, kMenuChecked, nullptr, 0},
-    {"OFF", 107, 0, nullptr, 0},
+    {"ON", IDM_CDLOOP_ON, kMenuChecked, nullptr, 0},
+    {"OFF", IDM_CDLOOP_OFF, 0, nullptr, 0},
 };
 
 constexpr MenuItem kSetting[] = {
     {"CD loop", 0, kMenuPopup, kCdLoop, static_cast<int>(std::size(kCdLoop))},
     {nullptr, 0, kMenuSeparator, nullptr, 0},
-    {"Wave Loop", 121, 0, nullptr, 0},
-    {"Wave Speed", 118, 0, nullptr, 0},
+    {"Wave Loop", IDM_WAVELOOP, 0, nullptr, 0},
+    {"Wave Speed", IDM_WAVESPEED, 0, nullptr, 0},
 };
 
 constexpr MenuItem kHelp[] = {
-    {"README", 119, 0, nullptr, 0},
+    {"README", IDM_README, 0, nullptr, 0},
     {nullptr, 0, kMenuSeparator, nullptr, 0},
-    {"Brief Help", 122, 0, nullptr, 0},
-    {"Help", 124, 0, nullptr, 0},
+    {"Brief Help", IDM_BRIEFHELP, 0, nullptr, 0},
+    {"Help", IDM_HELP, 0, nullptr, 0},
     {nullptr, 0, kMenuSeparator, nullptr, 0},
-    {"About Tornel", 100, 0, nullptr, 0},
+    {"About Tornel", IDM_ABOUT, 0, nullptr, 0},
 };
 
 constexpr MenuItem kBar[] = {

@@ -126,6 +126,22 @@ std::string CheckConsoleState() {
     return "";
 }
 
+std::string CheckDeck(const DeckView& deck) {
+    if (deck.abTimer && g_abState != 2 && g_abState != 3)
+        return Broken("timer 2 runs with no A-B repeat marked", g_abState);
+    const bool drivePlays = deck.driveMode == "playing";
+    if (g_cdState != 0) {
+        if (drivePlays) return Broken("the drive plays behind a deck that does not", g_cdState);
+        if (deck.positionTimer) return Broken("timer 1 runs while the deck does not play", g_cdState);
+        return "";
+    }
+    if (!deck.positionTimer && !deck.positionTimerRefused) return "the deck plays without timer 1";
+    if (drivePlays || (deck.driveMode == "stopped" && deck.drivePositionMs >= g_discLengthMs)) return "";
+    std::string where = deck.drivePositionMs < 0 ? "" : " at " + std::to_string(deck.drivePositionMs) + " ms";
+    return "the deck plays while the drive is " + deck.driveMode + where + " (the deck's disc: " +
+           std::to_string(g_trackCount) + " tracks, " + std::to_string(g_discLengthMs) + " ms)";
+}
+
 std::string CheckGdiBalance(const headless::GdiCounts& baseline) {
     const headless::GdiCounts now = headless::LiveGdiObjects();
     if (now == baseline) return "";

@@ -2,11 +2,11 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 
 #include "commands/menu_commands.h"
 #include "devices/cdaudio/cdaudio.h"
 #include "engine/engine_output.h"
-#include "invariants.h"
 #include "panel/press.h"
 #include "platform/dialog_state.h"
 #include "shell/console_state.h"
@@ -45,12 +45,27 @@ constexpr unsigned kKeys[] = {'Z', 'X', 'C', 'V', 'B', 'N', 'M', 'A', 'S', 'D', 
                               'W', 'E', 'R', 'T', 'Y', 'U', ' ', '0', '1', '2', '3', '4', '5', '6', '7',
                               '8', '9', 'I', 'K', 'L', 'O', 'P', 0xBC, 0x60, 0x65, 0x10, 0x0D, 0x1B, 0x70};
 constexpr win::DWORD kPauses[] = {1, 7, 10, 10, 10, 20, 50, 100, 100, 100, 100, 150, 250, 400};
-constexpr int kLoopEdits[] = {1007, 1001, 1002, 1003, 1004, 1005, 1006};
-constexpr int kSpeedEdit = 118;
 constexpr int kMenuIds[] = {IDM_ABOUT, IDM_LOAD,     IDM_SAVE,     IDM_SAVEAS,     IDM_CDLOOP_ON, IDM_CDLOOP_OFF,
                             IDM_WAVESPEED, IDM_README, IDM_WAVELOOP, IDM_BRIEFHELP, IDM_HELP,     105, 0, 4242};
 
 bool Inside(const Box& b, int x, int y) { return x >= b.left && x <= b.right && y >= b.top && y <= b.bottom; }
+
+// Asks the drive directly: the program's call log and the deck see nothing.
+std::string Ask(cdaudio::Device& drive, const char* command) {
+    char reply[64];
+    drive.SendString(command, reply, sizeof reply);
+    return reply;
+}
+
+// The time format is the drive's own setting, which the console sets before
+// every use; it is put back as it was all the same.
+long long PositionMs(cdaudio::Device& drive) {
+    const bool tmsf = Ask(drive, "status cdaudio length").find(':') != std::string::npos;
+    Ask(drive, "set cdaudio time format milliseconds");
+    const long long position = std::atoll(Ask(drive, "status cdaudio position").c_str());
+    if (tmsf) Ask(drive, "set cdaudio time format tmsf");
+    return position;
+}
 
 }  // namespace
 
@@ -97,6 +112,8 @@ void Monkey::Start() {
     baseline_ = headless::LiveGdiObjects();
     leftDown_ = false;
     heldKeys_.clear();
+    timersRefused_ = false;
+    positionTimerLost_ = false;
 }
 
 // Exit from the menu or the close box, then a fresh console.
@@ -119,7 +136,25 @@ void Monkey::Restart() {
 
 std::string Monkey::Check() {
     std::string broken = CheckConsoleState();
+    if (broken.empty()) broken = CheckDeck(ViewDeck());
     return broken.empty() ? CheckGdiBalance(baseline_) : broken;
+}
+
+DeckView Monkey::ViewDeck() {
+    cdaudio::Device& drive = *rig_->drive;
+    DeckView view{};
+    view.drivePositionMs = -1;
+    view.driveMode = Ask(drive, "status cdaudio mode");
+    view.positionTimer = Host().TimerRunning(g_hWnd, 1);
+    view.abTimer = Host().TimerRunning(g_hWnd, 2);
+    if (g_cdState == 0 && view.driveMode == "stopped") view.drivePositionMs = PositionMs(drive);
+    if (g_cdState != 0) {
+        positionTimerLost_ = false;
+    } else if (timersRefused_ && !view.positionTimer) {
+        positionTimerLost_ = true;
+    }
+    view.positionTimerRefused = positionTimerLost_;
+    return view;
 }
 
 void Monkey::Note(const std::string& what) {
@@ -270,14 +305,14 @@ void Monkey::MenuCommand() {
     std::string detail;
     switch (id) {
         case IDM_WAVELOOP:
-            for (int edit : kLoopEdits) edits.emplace_back(edit, Typed(rng_, 10001));
+            for (int edit : kLoopEditIds) edits.emplace_back(edit, Typed(rng_, 10001));
             [[fallthrough]];
         case IDM_ABOUT:
         case IDM_BRIEFHELP:
             Host().AnswerDialog(Script(edits, ClosingButton(rng_)));
             break;
         case IDM_WAVESPEED:
-            edits.emplace_back(kSpeedEdit, Typed(rng_, 50000));
+            edits.emplace_back(IDC_SPEED_EDIT, Typed(rng_, 50000));
             detail = " speed \"" + edits.back().second + "\"";
             Host().AnswerDialog(Script(edits, ClosingButton(rng_)));
             break;
@@ -315,9 +350,9 @@ void Monkey::Fault() {
             EngineLoseOutput(g_mixer);
             break;
         default: {
-            const bool refuse = Roll(3) == 0;
-            Note(refuse ? "timers refused" : "timers allowed");
-            Host().RefuseTimers(refuse);
+            timersRefused_ = Roll(3) == 0;
+            Note(timersRefused_ ? "timers refused" : "timers allowed");
+            Host().RefuseTimers(timersRefused_);
             break;
         }
     }

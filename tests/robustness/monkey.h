@@ -19,6 +19,7 @@
 #include <vector>
 
 #include "file_pool.h"
+#include "invariants.h"
 #include "platform/headless/headless.h"
 #include "support/virtual_disc.h"
 
@@ -55,6 +56,7 @@ private:
     int Roll(int n);
     void Note(const std::string& what);
     std::string Check();
+    DeckView ViewDeck();
     std::string History() const;
     headless::Session& Host();
 
@@ -69,4 +71,6 @@ private:
     bool leftDown_ = false;
     int lastX_ = 320, lastY_ = 240;
     std::vector<unsigned> heldKeys_;
+    bool timersRefused_ = false;
+    bool positionTimerLost_ = false;  // the deck plays on without timer 1, which was refused
 };

@@ -12,8 +12,11 @@ namespace {
 bool Visible(const Canvas& c, int x, int y) {
     if (x < 0 || y < 0 || x >= c.width || y >= c.height) return false;
     if (!c.clip) return true;
-    for (const RECT& r : *c.clip)
+    if (!Contains(c.clipBounds, x, y)) return false;
+    for (const RECT& r : *c.clip) {
+        if (r.top > y) break;  // the bands are sorted by top
         if (Contains(r, x, y)) return true;
+    }
     return false;
 }
 
@@ -27,13 +30,13 @@ bool CanvasOf(HDC hdc, Canvas* canvas) {
     if (!IsLiveDC(hdc)) return false;
     if (hdc->memory) {
         BitmapData& bm = DataOf(hdc->bitmap);
-        *canvas = Canvas{bm.pixels.data(), bm.width, bm.height, nullptr, nullptr};
+        *canvas = Canvas{bm.pixels.data(), bm.width, bm.height, nullptr, RECT{0, 0, 0, 0}, nullptr};
         return true;
     }
     Window* w = FindWindow(hdc->window);
     if (!w || !w->surface) return false;
     *canvas = Canvas{w->surface->pixels, Surface::kWidth, Surface::kHeight, hdc->painting ? &hdc->clip : nullptr,
-                     hdc->painting ? nullptr : &hdc->dirty};
+                     hdc->clipBounds, hdc->painting ? nullptr : &hdc->dirty};
     return true;
 }
 

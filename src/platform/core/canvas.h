@@ -13,7 +13,8 @@ namespace win::core {
 struct Canvas {
     std::uint32_t* pixels = nullptr;  // 0x00RRGGBB, top-down rows
     int width = 0, height = 0;
-    const std::vector<RECT>* clip = nullptr;  // null: the buffer's bounds only
+    const std::vector<RECT>* clip = nullptr;  // null: the buffer's bounds only; else in bands (region.h)
+    RECT clipBounds{0, 0, 0, 0};              // the bounds of clip, to pass over what lies outside it at once
     RECT* dirty = nullptr;                    // null: nothing to present
 };
 
@@ -29,7 +30,9 @@ void ForEachVisible(const Canvas& c, const RECT& r, Fn fn) {
         fn(inBuffer);
         return;
     }
+    if (IsEmpty(Intersect(inBuffer, c.clipBounds))) return;
     for (const RECT& piece : *c.clip) {
+        if (piece.top >= inBuffer.bottom) break;  // the bands are sorted by top
         const RECT part = Intersect(inBuffer, piece);
         if (!IsEmpty(part)) fn(part);
     }

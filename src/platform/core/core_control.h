@@ -36,5 +36,7 @@ GdiTally LiveGdiTally();
 
 // Earliest tick a timer falls due; false when no timer runs.
 bool NextTimerDue(DWORD* due);
+// Whether window timer `id` of `hwnd` runs.
+bool TimerRunning(HWND hwnd, UINT_PTR id);
 
 }  // namespace win::core

@@ -25,7 +25,7 @@ struct Window {
     HICON icon = nullptr;
     DialogState* dialog = nullptr;     // set for a modal dialog's own handle
     std::unique_ptr<Surface> surface;  // top-level windows only
-    std::vector<RECT> update;          // update region: a union of rectangles
+    std::vector<RECT> update;          // update region, in bands (core/region.h)
     bool eraseRequested = false;       // recorded, never acted upon
 };
 

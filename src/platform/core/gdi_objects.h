@@ -84,6 +84,7 @@ struct DeviceContext {
     int bkMode = OPAQUE;
     POINT position{0, 0};
     std::vector<RECT> clip;  // painting only: the update region at BeginPaint
+    RECT clipBounds{0, 0, 0, 0};  // painting only: the bounds of clip
     RECT dirty{0, 0, 0, 0};  // window DC: bounds of what was drawn, to present
 };
 

@@ -42,6 +42,10 @@ bool NextTimerDue(DWORD* due) {
     return true;
 }
 
+bool TimerRunning(HWND hwnd, UINT_PTR id) {
+    return std::ranges::any_of(State().timers, [&](const Timer& t) { return t.hwnd == hwnd && t.id == id; });
+}
+
 void DropTimersOf(HWND hwnd) {
     std::erase_if(State().timers, [hwnd](const Timer& t) { return t.hwnd == hwnd; });
 }

@@ -1,5 +1,5 @@
-// The update region and the paint: InvalidateRect adds to a union of
-// rectangles, BeginPaint clips the paint to it and validates, EndPaint
+// The update region and the paint: InvalidateRect adds to the region,
+// BeginPaint clips the paint to exactly that region and validates, EndPaint
 // presents its bounds.
 #include <cstring>
 
@@ -7,15 +7,12 @@
 #include "platform/core/core_state.h"
 #include "platform/core/gdi_objects.h"
 #include "platform/core/rects.h"
+#include "platform/core/region.h"
 
 namespace win {
 namespace core {
 
 namespace {
-// Beyond this many pieces the region becomes its bounding box: a paint of a
-// little more than asked is harmless, an unbounded list is not.
-constexpr std::size_t kMaxPieces = 16;
-
 RECT Bounds(const std::vector<RECT>& pieces) {
     RECT b{0, 0, 0, 0};
     for (const auto& r : pieces) b = Union(b, r);
@@ -28,13 +25,7 @@ RECT ClientRect() { return RECT{0, 0, kClientWidth, kClientHeight}; }
 bool HasUpdate(const Window& w) { return !w.update.empty(); }
 
 void AddToUpdate(Window& w, const RECT& r) {
-    const RECT piece = Intersect(r, ClientRect());
-    if (IsEmpty(piece)) return;
-    for (const auto& existing : w.update)
-        if (Contains(existing, piece)) return;
-    std::erase_if(w.update, [&](const RECT& existing) { return Contains(piece, existing); });
-    w.update.push_back(piece);
-    if (w.update.size() > kMaxPieces) w.update = {Bounds(w.update)};
+    AddToRegion(w.update, Intersect(r, ClientRect()));
 }
 
 }  // namespace core
@@ -63,7 +54,8 @@ HDC BeginPaint(HWND hwnd, PAINTSTRUCT* ps) {
     std::memset(ps, 0, sizeof *ps);
     ps->hdc = hdc;
     ps->fErase = w->eraseRequested ? TRUE : FALSE;
-    ps->rcPaint = core::Bounds(hdc->clip);
+    hdc->clipBounds = core::Bounds(hdc->clip);
+    ps->rcPaint = hdc->clipBounds;
     w->eraseRequested = false;
     return hdc;
 }

@@ -141,6 +141,8 @@ public:
 
     // --- Fault injection ----------------------------------------------------------
     void RefuseTimers(bool refuse);
+    // Whether window timer `id` of `hwnd` runs (a refused one does not).
+    bool TimerRunning(HWND hwnd, UINT id) const;
     // Every file write after `bytes` more bytes fails as on a full disk
     // (negative: no limit).
     void LimitDiskSpace(long bytes);

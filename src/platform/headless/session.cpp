@@ -142,6 +142,7 @@ const std::vector<std::string>& Session::MessageBoxes() const { return Host().me
 const std::vector<std::string>& Session::OpenedDocuments() const { return Host().openedDocuments; }
 
 void Session::RefuseTimers(bool refuse) { win::core::SetTimersRefused(refuse); }
+bool Session::TimerRunning(HWND hwnd, UINT id) const { return win::core::TimerRunning(hwnd, id); }
 void Session::LimitDiskSpace(long bytes) { win::core::SetDiskBudget(bytes); }
 void Session::SetLanguageName(const std::string& bytes) { win::core::SetLanguageOverride(&bytes); }
 

@@ -130,6 +130,18 @@ TEST_F(AbRepeat, APausedDeckNeverJumps) {
     EXPECT_EQ(g_cdState, 1);
 }
 
+// A track button after PAUSE leaves the deck stopped on a track that may lie
+// past B: the loop must not set the drive playing behind a stopped deck.
+TEST_F(AbRepeat, AStoppedDeckNeverJumps) {
+    MarkA(1000);
+    MarkB(5000);
+    CdPauseButton(Window());
+    TrackButton(Window(), 2);  // track 3 starts at 400000, past B
+    ASSERT_EQ(g_cdState, 2);
+    EXPECT_EQ(TickAt(400000), Commands{});
+    EXPECT_EQ(g_cdState, 2);
+}
+
 TEST_F(AbRepeat, StopEndsTheLoop) {
     MarkA(1000);
     MarkB(5000);

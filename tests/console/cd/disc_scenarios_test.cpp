@@ -124,13 +124,63 @@ TEST_F(DiscScenario, StopDuringALoopEndsIt) {
     EXPECT_GT(CdPositionMs(), 2400);  // no jump back
 }
 
-TEST_F(DiscScenario, RefreshDuringPlaybackLeavesTheDrivePlaying) {
+// The deck comes out of a re-read stopped, and so does the drive.
+TEST_F(DiscScenario, RefreshDuringPlaybackStopsTheDrive) {
     TrackButton(Window(), 1);
     Advance(500);
     CdRefreshButton(Window());
     EXPECT_EQ(g_cdState, 2);
     int before = CdPositionMs();
     Advance(500);
-    EXPECT_NEAR(CdPositionMs(), before + 500, 20);
-    EXPECT_TRUE(console->host.CallsStartingWith("KillTimer").empty());
+    EXPECT_EQ(CdPositionMs(), before);
+    EXPECT_EQ(console->host.CallsStartingWith("KillTimer"), std::vector<std::string>{"KillTimer(1)"});
+}
+
+// A drive with nothing to play refuses; the deck stays as it was rather than
+// take itself for playing.
+TEST_F(DiscScenario, APlayTheDriveRefusesLeavesTheDeckAsItWas) {
+    CdTrayButton(Window());  // ejects
+    CdPlayButton(Window());
+    TrackButton(Window(), 0);
+    EXPECT_EQ(g_cdState, 2);
+    EXPECT_TRUE(console->host.CallsStartingWith("SetTimer(1").empty());
+    ListModeButton(Window());
+    CdPlayButton(Window());  // an empty list
+    EXPECT_EQ(g_cdState, 2);
+    EXPECT_TRUE(console->host.CallsStartingWith("SetTimer(1").empty());
+}
+
+// The tray stops the deck with the drive and reads at once what the drive
+// holds: a skip during the wait cannot start the drive unseen, and a shorter
+// disc played before the wait ends is known to end where it does.
+TEST(TrayDiscChange, TheDeckStopsAndKnowsTheNewDiscAtOnce) {
+    VirtualDisc first{{2000, 3000, 1000}}, second{{1000}};
+    cdaudio::Options options;
+    options.output = cdaudio::Output::Virtual;
+    options.initialDisc = first.Folder();
+    options.usePhysicalDrive = false;
+    options.askForDisc = [&second] { return second.Folder(); };
+    const std::unique_ptr<cdaudio::Device> drive = cdaudio::CreateDevice(options);
+    ConsoleSession console(OverDevice(drive.get()));
+    console.host.OnAdvance([&drive](win::DWORD ms) { drive->AdvanceVirtualOutput(44100 * ms / 1000); });
+    const auto mode = [] {
+        char reply[32];
+        win::mciSendStringA("status cdaudio mode", reply, sizeof reply, nullptr);
+        return std::string(reply);
+    };
+
+    CdPlayButton(console.Window());
+    console.host.Advance(300);
+    CdTrayButton(console.Window());  // ejects
+    EXPECT_EQ(g_cdState, 2);
+    EXPECT_EQ(g_trackCount, 0);
+    CdTrayButton(console.Window());  // closes on the second disc
+    CdTransport(8);
+    EXPECT_EQ(mode(), "stopped");
+    EXPECT_EQ(g_discLengthMs, 1000);
+
+    CdPlayButton(console.Window());
+    console.host.Advance(1500);  // past its end: CD loop plays it again
+    EXPECT_EQ(g_cdState, 0);
+    EXPECT_EQ(mode(), "playing");
 }

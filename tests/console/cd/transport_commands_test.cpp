@@ -126,9 +126,9 @@ TEST_F(DeckCommands, RefreshRereadsTheDiscKeepsTheLoopSettingAndRepaintsAll) {
     cd.HoldDisc(4, 1000);  // another disc
     Forget();
     CdRefreshButton(Window());
-    EXPECT_EQ(cd.Sent(), (Commands{"open cdaudio", "status cdaudio number of tracks",
+    EXPECT_EQ(cd.Sent(), (Commands{"stop cdaudio", "open cdaudio", "status cdaudio number of tracks",
                                    "set cdaudio time format milliseconds", "status cdaudio length"}));
-    EXPECT_TRUE(Calls("KillTimer").empty());
+    EXPECT_EQ(Calls("KillTimer"), (std::vector<std::string>{"KillTimer(1)"}));
     EXPECT_EQ(Calls("InvalidateRect"), (std::vector<std::string>{"InvalidateRect(0,0,640,480)"}));
     EXPECT_EQ(g_trackCount, 4);
     EXPECT_EQ(g_cdState, 2);

@@ -39,7 +39,9 @@ TEST_F(TrayWait, EjectsBlinksSevenSecondsThenReadsTheDriveAgain) {
     CdTrayButton(Window());
     EXPECT_EQ(Host().CallsStartingWith("mciSendStringA(set cdaudio door"),
               std::vector<std::string>{"mciSendStringA(set cdaudio door open)"});
-    EXPECT_EQ(g_cdState, 0);  // the deck state is left alone
+    EXPECT_EQ(g_cdState, 2);  // stopped with the drive
+    EXPECT_EQ(g_trackCount, 0);  // the drive is empty now
+    EXPECT_EQ(g_listMode, 1);
     for (int tick = 1; tick <= 6; ++tick) {
         Host().Advance(1000);
         if (tick % 2 == 1)

@@ -65,6 +65,19 @@ TEST_F(PrimitivesTest, InvalidateAreaAsksForThatRectangleWithoutErase) {
     EXPECT_TRUE(Logged("InvalidateRect(336,113,378,128)"));
 }
 
+// However many repaints pile up, the paint reaches only what was asked for:
+// lamps lit outside those rectangles stay lit.
+TEST_F(PrimitivesTest, LitLampsOutliveAPaintOfManySmallRectangles) {
+    for (int k = 0; k < 7; ++k) DrawLamp(Window(), 1, 85 + 42 * k, 306, 104 + 42 * k, 314);
+    for (int i = 0; i < 10; ++i) {
+        InvalidateArea(Window(), 320 + 24 * i, 30, 344 + 24 * i, 54);  // the track buttons
+        InvalidateArea(Window(), 74 + 30 * i, 395, 84 + 30 * i, 405);  // below the pad grid
+    }
+    Host().Pump();
+    EXPECT_EQ(CountPixels(85, 306, 104 + 42 * 6, 314, 0x00FF00), 7 * 19 * 8);
+    EXPECT_EQ(CountPixels(320, 30, 560, 54, 0x00FF00), 0);
+}
+
 TEST_F(PrimitivesTest, EachPrimitiveGivesBackItsGdiObjects) {
     const headless::GdiCounts before = headless::LiveGdiObjects();
     DrawLamp(Window(), 1, 85, 306, 104, 314);

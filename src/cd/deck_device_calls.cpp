@@ -1,5 +1,6 @@
-// The device operations: each is a fixed sequence of command strings, and each
-// sets the time format it needs right before the command that depends on it.
+// The deck's calls on the "cdaudio" device: each is a fixed sequence of
+// command strings, and each sets the time format it needs right before the
+// command that depends on it.
 #include <cstdio>
 
 #include "cd/cd_commands.h"
@@ -12,10 +13,10 @@ namespace {
 
 constexpr int kCommandSize = 64;
 
-void SendWithNumber(const char* format, int value) {
+MCIERROR SendWithNumber(const char* format, int value) {
     char command[kCommandSize];
     std::snprintf(command, sizeof command, format, value);
-    CdSend(command);
+    return CdSend(command);
 }
 
 }  // namespace
@@ -25,6 +26,10 @@ void CdReadDisc() {
     g_listPos = 0;
     g_trackCursor = 0;
     g_listMode = 0;
+    CdReadDiscSize();
+}
+
+void CdReadDiscSize() {
     CdSend("open cdaudio");  // already open on a re-read; the outcome does not matter
     g_trackCount = CdQuery("status cdaudio number of tracks");
     CdSend("set cdaudio time format milliseconds");
@@ -44,20 +49,20 @@ void CdCueTrack(int track) {
     CdSend("stop cdaudio");
 }
 
-void CdPlayTrack(int track) {
+bool CdPlayTrack(int track) {
     CdSend("set cdaudio time format tmsf");
-    SendWithNumber("play cdaudio from %d notify", track);
+    return SendWithNumber("play cdaudio from %d notify", track) == 0;
 }
 
-void CdPlayFromMs(int positionMs) {
+bool CdPlayFromMs(int positionMs) {
     CdSend("set cdaudio time format milliseconds");
-    SendWithNumber("play cdaudio from %d notify", positionMs);
+    return SendWithNumber("play cdaudio from %d notify", positionMs) == 0;
 }
 
-void CdResume() {
+bool CdResume() {
     CdSend("set cdaudio time format milliseconds");
     int position = CdQuery("status cdaudio position");
-    SendWithNumber("play cdaudio from %d notify", position);
+    return SendWithNumber("play cdaudio from %d notify", position) == 0;
 }
 
 int CdCurrentTrack() {
