@@ -33,8 +33,11 @@ void StoreStartDirectory() {
 }
 
 // A start directory too long for the path field gives no path rather than a
-// cut one, which could name another file.
+// cut one, which could name another file; so does an unknown start
+// directory, which would make the name one at the root.
 void StoreDocumentPath(char (&path)[kDocPathSize], const char* name) {
+    path[0] = '\0';
+    if (g_startDir[0] == '\0') return;
     const int length = std::snprintf(path, kDocPathSize, "%s%c%s", g_startDir, kPathSeparator, name);
     if (length < 0 || length >= kDocPathSize) path[0] = '\0';
 }
