@@ -49,7 +49,7 @@ TEST_F(ShellTest, StartUpRunsInItsOrder) {
                       "LoadMenuA(KorvexMenu1)",
                       "SetMenu(menu)"};
     for (const char* name : kBitmapNames) expected.push_back(std::string("LoadBitmapA(") + name + ")");
-    expected.insert(expected.end(), {"GetCurrentDirectoryA(256)", "VerLanguageNameA(1041,7)",
+    expected.insert(expected.end(), {"GetCurrentDirectoryA(" + std::to_string(kStartDirSize) + ")", "VerLanguageNameA(1041,7)",
                                      "mciSendStringA(open cdaudio)", "ShowWindow(1)", "UpdateWindow()", "BeginPaint()"});
     const Calls seen = Only(c.host.Calls(), {"RegisterClassA", "CreateWindowExA", "LoadMenuA", "SetMenu", "LoadBitmapA",
                                              "GetCurrentDirectoryA", "VerLanguageNameA", "mciSendStringA(open",
