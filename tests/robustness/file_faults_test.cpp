@@ -103,10 +103,10 @@ TEST_F(FaultConsole, SetFilePathTooLongForTheLoadIsRefusedWhole) {
     ASSERT_EQ(g_listCount, 1);
     const std::string title = Host().WindowTitle();
 
-    // 200 characters: one more than the set path holds. Then a name of 50.
-    const std::string longPath = PathOfLength(files.Folder().Path(), 200, ".tnl");
-    const std::string longName = files.Folder().File(std::string(46, 'n') + ".tnl");
-    files.Folder().Write(longName.substr(files.Folder().Path().size() + 1), "*\n3\n*\n*\n");
+    // One byte more than the set path holds. Then a name of 256, one more
+    // than a file name may have.
+    const std::string longPath = PathOfLength(files.Folder().Path(), kSetPathSize, ".tnl");
+    const std::string longName = files.Folder().File(std::string(252, 'n') + ".tnl");
     for (const std::string& path : {longPath, longName}) {
         EngineSpyClear();
         Host().AnswerFileDialog(path);
