@@ -58,11 +58,13 @@ bool WriteAndClose(HANDLE file, const char* bytes, int length) {
     return ok;
 }
 
-// The file a save lands in: the path itself, or the file its links name.
-// False when that name does not fit a set file path.
-bool SaveTarget(const char* path, char (&target)[kSetPathSize]) {
+// The file a save lands in: the path itself, or the file its links name;
+// `existed` tells whether there is one already. False when that name does
+// not fit a set file path.
+bool SaveTarget(const char* path, char (&target)[kSetPathSize], bool& existed) {
     HANDLE file = CreateFileA(path, GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) {
+    existed = file != INVALID_HANDLE_VALUE;
+    if (!existed) {
         const std::size_t length = std::strlen(path);
         if (length >= sizeof target) return false;
         std::memcpy(target, path, length + 1);
@@ -107,21 +109,14 @@ bool WriteInPlace(const char* path, const Text& text, bool existed) {
     return false;
 }
 
-bool Exists(const char* path) {
-    HANDLE file = CreateFileA(path, GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return false;
-    CloseHandle(file);
-    return true;
-}
-
 }  // namespace
 
 int SetFileWrite(const char* path) {
     char target[kSetPathSize];
-    if (path[0] == '\0' || !SaveTarget(path, target)) return 0;
+    bool existed = false;
+    if (path[0] == '\0' || !SaveTarget(path, target, existed)) return 0;
     Text text;
     FormatSetFile(text);
-    const bool existed = Exists(target);
     char temporary[kSetPathSize];
     const int n = std::snprintf(temporary, sizeof temporary, "%s.saving", target);
     HANDLE file = n > 0 && n < static_cast<int>(sizeof temporary)

@@ -47,8 +47,9 @@ void PanelWidget::Present(const win::RECT& dirty) {
 // One surface pixel is one logical pixel, so the panel fills the client at
 // every device pixel ratio. A whole ratio shows each surface pixel as a
 // block of device pixels. A fractional one first enlarges to the next whole
-// ratio the same way and then reduces smoothly: edges stay sharp, with no
-// pixel drawn a whole device pixel wider than its neighbours.
+// ratio the same way and then reduces smoothly: nearest-neighbour alone
+// would draw some pixels a device pixel wider than others, smoothing alone
+// would blur every edge; this way only the edges' last device pixel mixes.
 void PanelWidget::paintEvent(QPaintEvent* event) {
     const win::Surface& surface = win::WindowSurface(hwnd_);
     const QImage image(reinterpret_cast<const uchar*>(surface.pixels), win::Surface::kWidth, win::Surface::kHeight,
@@ -57,7 +58,7 @@ void PanelWidget::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     const qreal ratio = devicePixelRatioF();
     const int whole = static_cast<int>(std::ceil(ratio - 1e-9));
-    if (whole == ratio) {
+    if (qFuzzyCompare(ratio, static_cast<qreal>(whole))) {
         const QRect source = event->rect().intersected(client);
         painter.drawImage(source, image, source);
         return;
