@@ -41,7 +41,7 @@ long ResidentKb() {
     return resident * (sysconf(_SC_PAGESIZE) / 1024);
 }
 
-// The demo samples copied where their paths fit a pad's 49 characters.
+// The demo samples copied into the folder.
 std::vector<std::string> PadSamples(const SampleFolder& folder) {
     std::vector<std::string> samples;
     for (const char* name : {"KICK.WAV", "SNARE.WAV", "HIHAT.WAV", "STAB.WAV", "RISER.WAV"}) {

@@ -22,7 +22,7 @@ struct SoakCounts {
 
 class SoakUser {
 public:
-    // `samples`: WAV files for the pads (paths of at most 49 characters).
+    // `samples`: WAV files for the pads.
     SoakUser(headless::Session& host, std::vector<std::string> samples, std::uint32_t seed);
 
     // CD loop on, every pad loaded with its loop on, the disc playing.

@@ -1,6 +1,7 @@
 // Choosing a set file to save to or to load, with the title bar showing it.
 #include <cstdio>
 #include <cstring>
+#include <string>
 
 #include "cd/program_list.h"
 #include "commands/set_file.h"
@@ -13,8 +14,8 @@ using namespace win;
 
 namespace {
 
-constexpr int kSaveNameSize = 100;  // the save dialog's name buffer, terminator included
-constexpr int kSetTitleSize = 50;   // the load dialog's file-title buffer
+constexpr int kSaveNameSize = kSetPathSize;  // the save dialog's name buffer, terminator included
+constexpr int kSetTitleSize = kPadTitleSize;  // the load dialog's file-title buffer: a file name
 constexpr char kFilter[] = "TORNEL files\0*.tnl\0";
 constexpr char kExtension[] = ".tnl";
 
@@ -32,9 +33,8 @@ OPENFILENAMEA SetFileDialog(HWND hwnd, char* file, int fileSize, char* title, in
 }
 
 void ShowInTitle(HWND hwnd, const char* name) {
-    char title[64 + kSetPathSize];
-    std::snprintf(title, sizeof title, "%s : %s", kMainClassName, name);
-    SetWindowTextA(hwnd, title);
+    const std::string title = std::string(kMainClassName) + " : " + name;
+    SetWindowTextA(hwnd, title.c_str());
 }
 
 bool CanOpen(const char* path) {
@@ -55,7 +55,7 @@ void SetFileSaveAs(HWND hwnd) {
     OPENFILENAMEA ofn = SetFileDialog(hwnd, name, sizeof name, nullptr, 0);
     if (!GetSaveFileNameA(&ofn)) {
         if (CommDlgExtendedError() == FNERR_BUFFERTOOSMALL) {
-            TellTooLong(hwnd, "The chosen path is too long for a set file (99 characters at most). Nothing was saved.");
+            TellTooLong(hwnd, "The chosen path is too long for a set file (4095 characters at most). Nothing was saved.");
             return;
         }
         ShowInTitle(hwnd, "");
@@ -65,7 +65,7 @@ void SetFileSaveAs(HWND hwnd) {
         if (std::strlen(name) + std::strlen(kExtension) >= sizeof name) {
             TellTooLong(hwnd,
                         "The chosen path is too long for a set file once \".tnl\" is added "
-                        "(99 characters at most). Nothing was saved.");
+                        "(4095 characters at most). Nothing was saved.");
             return;
         }
         std::strcat(name, kExtension);
@@ -73,9 +73,8 @@ void SetFileSaveAs(HWND hwnd) {
 
     bool write = true;
     if (CanOpen(name)) {
-        char question[kSaveNameSize + 40];
-        std::snprintf(question, sizeof question, "%s is already exists. OverWrite ?", name);
-        write = MessageBoxA(hwnd, question, "Tornel Save", MB_OKCANCEL) == IDOK;
+        const std::string question = std::string(name) + " is already exists. OverWrite ?";
+        write = MessageBoxA(hwnd, question.c_str(), "Tornel Save", MB_OKCANCEL) == IDOK;
     }
     // A failed save keeps the old title: the window must not look saved.
     if (write && !SetFileWriteOrReport(hwnd, name)) return;
@@ -89,7 +88,7 @@ void SetFileOpen(HWND hwnd) {
     if (!GetOpenFileNameA(&ofn)) {
         if (CommDlgExtendedError() == FNERR_BUFFERTOOSMALL) {
             TellTooLong(hwnd,
-                        "The chosen set file's path is too long (199 characters at most, 49 for its name). "
+                        "The chosen set file's path is too long (4095 characters at most, 255 for its name). "
                         "Nothing was loaded.");
         }
         return;
@@ -99,9 +98,8 @@ void SetFileOpen(HWND hwnd) {
     // The dialog leaves the current directory alone, so the test uses the
     // full path.
     if (!CanOpen(g_setPath)) {
-        char message[kSetTitleSize + 16];
-        std::snprintf(message, sizeof message, "%s not found.", fileTitle);
-        MessageBoxA(hwnd, message, "Tornel for Windows", MB_OK | MB_ICONERROR);
+        const std::string message = std::string(fileTitle) + " not found.";
+        MessageBoxA(hwnd, message.c_str(), "Tornel for Windows", MB_OK | MB_ICONERROR);
         return;
     }
 

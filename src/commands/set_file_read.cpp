@@ -16,10 +16,14 @@ using namespace win;
 
 namespace {
 
-constexpr int kPieceSize = 256;  // a line is read in pieces of at most 255 bytes
+// A line is read in pieces: the longest pad line that fits the fields (a
+// title, one blank, a path, a carriage return) is one piece, and the rest of
+// a longer line is taken as a line of its own.
+constexpr int kPieceSize = kPadTitleSize + kPadPathSize + 2;
 constexpr int kHighestLoopCount = 9998;  // the Wave Loop dialog stores 0..9998
-constexpr int kLowestRate = 11025;       // exclusive
-constexpr int kHighestRate = 33075;      // exclusive
+// The rates the mixer accepts, both ends included (as in pads/mixer.cpp).
+constexpr int kLowestRate = 11026;
+constexpr int kHighestRate = 33074;
 
 enum Section { kPadSection, kListSection, kLoopSection, kRateSection, kIgnoredSection };
 
@@ -83,11 +87,12 @@ bool CopyTitleAndPath(char* title, char* path, const char* titleText, std::size_
 
 // The writer puts the file's name, one blank and its full path: when some
 // blank splits the line so that the path ends with the name, the name may
-// itself hold blanks and still reads back whole.
+// itself hold blanks and still reads back whole. A path never starts with
+// white space: further blanks after the first merely separate the words.
 bool SplitAtName(const char* line, char* title, char* path) {
     const std::size_t length = std::strlen(line);
     for (std::size_t blank = 1; blank + 1 < length; ++blank) {
-        if (line[blank] != ' ') continue;
+        if (line[blank] != ' ' || IsBlank(line[blank + 1])) continue;
         const char* pathText = line + blank + 1;
         const std::size_t pathLength = length - blank - 1;
         if (pathLength < blank) break;
@@ -146,7 +151,7 @@ void ReadLoopLine(Reader& reader, const char* line) {
 
 void ReadRateLine(const char* line) {
     const int rate = LeadingNumber(line);
-    if (rate > kLowestRate && rate < kHighestRate) g_waveRate = rate;
+    if (rate >= kLowestRate && rate <= kHighestRate) g_waveRate = rate;
 }
 
 void ReadLine(Reader& reader, const char* line) {

@@ -1,9 +1,11 @@
 // Writing a set file. The new text goes to a temporary file beside the old
 // one and replaces it only once it is safely on disk, so a full disk or a
-// refused write never costs the user the file they had.
+// refused write never costs the user the file they had. A link is written
+// through to the file it names, and the file keeps its mode and owner.
 #include <cstdarg>
 #include <cstdio>
 #include <cstring>
+#include <string>
 
 #include "commands/set_file.h"
 #include "shell/console_state.h"
@@ -12,9 +14,11 @@ using namespace win;
 
 namespace {
 
-// Header, seven pad lines of at most 70 bytes, three "*" lines, up to twenty
-// list numbers, seven loop counts and the rate: well under this.
-constexpr int kSetFileMaxBytes = 2048;
+constexpr int kNumberLine = 12;  // "-2147483648\n"
+// Header, seven pad lines (title, blank, path, line feed), three "*" lines,
+// up to twenty list numbers, seven loop counts and the rate.
+constexpr int kSetFileMaxBytes = 64 + kPadCount * (kPadTitleSize + kPadPathSize) + 3 * 2 +
+                                 (kListCapacity + kPadCount + 1) * kNumberLine;
 
 struct Text {
     char bytes[kSetFileMaxBytes];
@@ -44,41 +48,94 @@ void FormatSetFile(Text& text) {
     Append(text, "%d\n", g_waveRate);
 }
 
-bool WriteWhole(const char* path, const Text& text) {
-    HANDLE file = CreateFileA(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return false;
+bool WriteAndClose(HANDLE file, const char* bytes, int length) {
     DWORD written = 0;
-    const DWORD size = static_cast<DWORD>(text.length);
-    bool ok = WriteFile(file, text.bytes, size, &written, nullptr) && written == size;
+    const DWORD size = static_cast<DWORD>(length);
+    bool ok = WriteFile(file, bytes, size, &written, nullptr) && written == size;
+    ok = ok && SetEndOfFile(file);
     ok = FlushFileBuffers(file) && ok;
     ok = CloseHandle(file) && ok;
     return ok;
 }
 
+// The file a save lands in: the path itself, or the file its links name;
+// `existed` tells whether there is one already. False when that name does
+// not fit a set file path.
+bool SaveTarget(const char* path, char (&target)[kSetPathSize], bool& existed) {
+    HANDLE file = CreateFileA(path, GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    existed = file != INVALID_HANDLE_VALUE;
+    if (!existed) {
+        const std::size_t length = std::strlen(path);
+        if (length >= sizeof target) return false;
+        std::memcpy(target, path, length + 1);
+        return true;
+    }
+    const DWORD length = GetFinalPathNameByHandleA(file, target, sizeof target, 0);
+    CloseHandle(file);
+    return length > 0 && length < sizeof target;
+}
+
+std::string ReadAll(const char* path, bool& ok) {
+    std::string bytes;
+    std::FILE* file = std::fopen(path, "rb");
+    ok = file != nullptr;
+    if (!ok) return bytes;
+    char chunk[4096];
+    std::size_t n = 0;
+    while ((n = std::fread(chunk, 1, sizeof chunk, file)) > 0) bytes.append(chunk, n);
+    ok = std::ferror(file) == 0;
+    std::fclose(file);
+    return bytes;
+}
+
+// Where no temporary file can be made beside it (a folder the user may not
+// write, or a path already as long as a path may be), the file is written
+// where it lies. Should that fail midway, an old file gets its bytes back
+// (they fit the room it already had) and a new one is removed.
+bool WriteInPlace(const char* path, const Text& text, bool existed) {
+    bool readable = !existed;
+    const std::string old = existed ? ReadAll(path, readable) : std::string();
+    if (!readable) return false;
+    const DWORD disposition = existed ? OPEN_EXISTING : CREATE_ALWAYS;
+    HANDLE file = CreateFileA(path, GENERIC_WRITE, 0, nullptr, disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return false;
+    if (WriteAndClose(file, text.bytes, text.length)) return true;
+    if (!existed) {
+        DeleteFileA(path);
+        return false;
+    }
+    file = CreateFileA(path, GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file != INVALID_HANDLE_VALUE) WriteAndClose(file, old.data(), static_cast<int>(old.size()));
+    return false;
+}
+
 }  // namespace
 
 int SetFileWrite(const char* path) {
-    char temporary[kSetPathSize + 16];
-    const int n = std::snprintf(temporary, sizeof temporary, "%s.saving", path);
-    if (path[0] == '\0' || n < 0 || n >= static_cast<int>(sizeof temporary)) return 0;
-
+    char target[kSetPathSize];
+    bool existed = false;
+    if (path[0] == '\0' || !SaveTarget(path, target, existed)) return 0;
     Text text;
     FormatSetFile(text);
-    if (!WriteWhole(temporary, text) ||
-        !MoveFileExA(temporary, path, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-        DeleteFileA(temporary);
-        return 0;
-    }
-    return 1;
+    char temporary[kSetPathSize];
+    const int n = std::snprintf(temporary, sizeof temporary, "%s.saving", target);
+    HANDLE file = n > 0 && n < static_cast<int>(sizeof temporary)
+                      ? CreateFileA(temporary, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr)
+                      : INVALID_HANDLE_VALUE;
+    if (file == INVALID_HANDLE_VALUE) return WriteInPlace(target, text, existed) ? 1 : 0;
+    const bool placed =
+        WriteAndClose(file, text.bytes, text.length) &&
+        (existed ? ReplaceFileA(target, temporary, nullptr, REPLACEFILE_WRITE_THROUGH, nullptr, nullptr)
+                 : MoveFileExA(temporary, target, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH));
+    if (!placed) DeleteFileA(temporary);
+    return placed ? 1 : 0;
 }
 
 int SetFileWriteOrReport(HWND hwnd, const char* path) {
     if (SetFileWrite(path)) return 1;
-    char message[kSetPathSize + 160];
-    std::snprintf(message, sizeof message,
-                  "%s could not be saved (the folder may be read-only or the disk full). "
-                  "The file that was there is unchanged.",
-                  path);
-    MessageBoxA(hwnd, message, "Tornel Save", MB_OK | MB_ICONERROR);
+    std::string message = path;
+    message += " could not be saved (the folder may be read-only or the disk full). "
+               "The file that was there is unchanged.";
+    MessageBoxA(hwnd, message.c_str(), "Tornel Save", MB_OK | MB_ICONERROR);
     return 0;
 }

@@ -2,6 +2,9 @@
 // load buttons.
 #include "pads/sample_pads.h"
 
+#include <cstdio>
+#include <cstring>
+
 #include "panel/press.h"
 #include "panel/primitives.h"
 #include "shell/console_state.h"
@@ -54,26 +57,45 @@ void PadLoad(int p) {
     g_padLoaded[p] = (channels == 0 && g_padSample[p] != 0) ? 1 : 0;
 }
 
-// The dialog writes straight into the pad's fields. A file whose path or name
-// would not fit them is refused by the dialog with the fields untouched; the
-// user is told, rather than the pad silently keeping its old file.
+// Every extension that libsndfile reads here (its header-less raw format
+// aside, which needs to be told the format), first; then WAV alone; then
+// anything.
+constexpr char kPadFilter[] =
+    "Audio files\0"
+    "*.wav;*.wave;*.aif;*.aiff;*.aifc;*.flac;*.ogg;*.oga;*.opus;*.mp3;*.mp2;*.mp1;*.m1a;*.au;*.snd;*.caf;"
+    "*.w64;*.rf64;*.voc;*.avr;*.htk;*.iff;*.svx;*.8svx;*.mat;*.mpc;*.paf;*.pvf;*.sd2;*.sds;*.sf;*.wve;*.xi\0"
+    "WAV files (*.wav)\0*.wav\0"
+    "All files\0*\0";
+
+// A file whose path or name would not fit the pad's fields is refused by the
+// dialog with the fields untouched; the user is told, rather than the pad
+// silently keeping its old file. A loaded pad's dialog opens at its file,
+// any other in the start directory.
 void PadChooseFile(HWND hwnd, int p) {
+    char path[kPadPathSize] = "";
+    char title[kPadTitleSize] = "";
+    if (g_padLoaded[p] == 1) std::memcpy(path, g_padPath[p], sizeof path);
     OPENFILENAMEA ofn{};
     ofn.lStructSize = sizeof(ofn);
     ofn.hwndOwner = hwnd;
-    ofn.lpstrFilter = "WAV files\0*.wav\0";
-    ofn.lpstrFile = g_padPath[p];
+    ofn.lpstrFilter = kPadFilter;
+    ofn.lpstrFile = path;
     ofn.nMaxFile = kPadPathSize;
-    ofn.lpstrFileTitle = g_padTitle[p];
+    ofn.lpstrFileTitle = title;
     ofn.nMaxFileTitle = kPadTitleSize;
+    ofn.lpstrInitialDir = g_startDir[0] != '\0' ? g_startDir : nullptr;
     ofn.Flags = OFN_FILEMUSTEXIST | OFN_ALLOWMULTISELECT | OFN_HIDEREADONLY;
     if (GetOpenFileNameA(&ofn)) {
+        std::memcpy(g_padPath[p], path, sizeof path);
+        std::memcpy(g_padTitle[p], title, sizeof title);
         PadLoad(p);
     } else if (CommDlgExtendedError() == FNERR_BUFFERTOOSMALL) {
-        MessageBoxA(hwnd,
-                    "The chosen file cannot go on a pad: its full path may have 49 characters at most "
-                    "and its name 19. Nothing was loaded.",
-                    "Tornel for Windows", MB_OK | MB_ICONWARNING);
+        char message[160];
+        std::snprintf(message, sizeof message,
+                      "The chosen file cannot go on a pad: its full path may have %d characters at most "
+                      "and its name %d. Nothing was loaded.",
+                      kPadPathSize - 1, kPadTitleSize - 1);
+        MessageBoxA(hwnd, message, "Tornel for Windows", MB_OK | MB_ICONWARNING);
     }
 }
 

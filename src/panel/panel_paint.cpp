@@ -253,8 +253,20 @@ void PaintPanelTexts(HDC dc) {
     }
 }
 
+// A title longer than the box shows what fits; the box's right border
+// (x 617) is never drawn over.
 void PaintPadList(HDC dc) {
-    for (int k = 0; k < kPadCount; ++k) DisplayText(dc, 460, 262 + 18 * k, g_padTitle[k]);
+    constexpr int kTitleX = 460;
+    constexpr int kBoxInnerRight = 617;
+    constexpr int kCellHeight = 8;  // the panel font's
+    SetTextColor(dc, kCyan);
+    SetBkColor(dc, kBlack);
+    for (int k = 0; k < kPadCount; ++k) {
+        const int y = 262 + 18 * k;
+        const RECT room{kTitleX, y, kBoxInnerRight, y + kCellHeight};
+        ExtTextOutA(dc, kTitleX, y, ETO_CLIPPED, &room, g_padTitle[k], static_cast<UINT>(std::strlen(g_padTitle[k])),
+                    nullptr);
+    }
     char number[16];
     for (int k = 0; k < kPadCount; ++k) {
         if (g_padLoaded[k] == 0) continue;

@@ -10,6 +10,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "platform/win.h"
 #include "resources/resources.h"
@@ -29,6 +30,20 @@ struct Surface {
 // current texts. A host shows it (Qt) or runs a script against it (headless),
 // and reports button presses by calling Command().
 struct DialogState;
+
+// What a file dialog offers: its filters in order, each a description and
+// patterns such as "*.wav;*.flac" matched without regard to case, and where
+// it opens (a file to select, else a folder, else the host's own choice).
+struct FileFilter {
+    std::string description, patterns;
+    bool operator==(const FileFilter&) const = default;
+};
+struct FileChoice {
+    bool save = false;
+    std::vector<FileFilter> filters;
+    std::string initialFile;
+    std::string initialDir;
+};
 
 class Host {
 public:
@@ -62,8 +77,7 @@ public:
     // and returns when the user has answered.
     virtual int MessageBox(HWND owner, const char* text, const char* caption, UINT type) = 0;
     // Returns false on cancel. On success fills `path` (full path).
-    virtual bool ChooseFile(HWND owner, bool save, const char* filterDescription, const char* filterPattern,
-                            std::string& path) = 0;
+    virtual bool ChooseFile(HWND owner, const FileChoice& choice, std::string& path) = 0;
     // Runs the dialog until EndDialog; the core's dialog procedure dispatch
     // is reached through DialogState.
     virtual void RunDialog(DialogState& dialog) = 0;

@@ -300,6 +300,10 @@ BOOL MoveToEx(HDC hdc, int x, int y, POINT* previous);
 BOOL LineTo(HDC hdc, int x, int y);
 BOOL Polyline(HDC hdc, const POINT* points, int count);
 BOOL TextOutA(HDC hdc, int x, int y, const char* text, int length);
+// ETO_CLIPPED: nothing is drawn outside rect.
+constexpr UINT ETO_CLIPPED = 0x4;
+BOOL ExtTextOutA(HDC hdc, int x, int y, UINT options, const RECT* rect, const char* text, UINT length,
+                 const int* spacing);
 COLORREF SetTextColor(HDC hdc, COLORREF color);
 COLORREF SetBkColor(HDC hdc, COLORREF color);
 int SetBkMode(HDC hdc, int mode);
@@ -404,6 +408,14 @@ BOOL FlushFileBuffers(HANDLE file);
 BOOL CloseHandle(HANDLE file);
 BOOL MoveFileExA(const char* from, const char* to, DWORD flags);
 BOOL DeleteFileA(const char* path);
+BOOL SetEndOfFile(HANDLE file);
+// The path of the file itself, symbolic links followed; its length, or the
+// size needed (terminator included) when it does not fit; 0 on failure.
+DWORD GetFinalPathNameByHandleA(HANDLE file, char* buffer, DWORD size, DWORD flags);
+// Puts `replacement` in the place of the existing `replaced`, which lends it
+// its mode (and owner and group where the user may set them).
+constexpr DWORD REPLACEFILE_WRITE_THROUGH = 0x1;
+BOOL ReplaceFileA(const char* replaced, const char* replacement, const char* backup, DWORD flags, void*, void*);
 
 // ---------------------------------------------------------------------------
 // [SECTION] Multimedia: command strings, aux devices, wave volume

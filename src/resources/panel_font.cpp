@@ -786,4 +786,16 @@ const std::uint8_t kPanelFont[95][8] = {
      R("......")},
 };
 
+// A question mark cut out of a block: stands for bytes that are no text.
+const std::uint8_t kPanelReplacementGlyph[8] = {
+    R("#####."),
+    R("#...#."),
+    R("###.#."),
+    R("##.##."),
+    R("#####."),
+    R("##.##."),
+    R("#####."),
+    R("......"),
+};
+
 }  // namespace res

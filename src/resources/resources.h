@@ -81,5 +81,7 @@ const DialogTemplate* FindDialog(const char* name);
 constexpr int kPanelFontWidth = 6;
 constexpr int kPanelFontHeight = 8;
 extern const std::uint8_t kPanelFont[95][8];
+// Drawn in one cell for a byte sequence that is not UTF-8.
+extern const std::uint8_t kPanelReplacementGlyph[8];
 
 }  // namespace res

@@ -11,11 +11,14 @@
 constexpr int kPadCount = 7;
 constexpr int kListCapacity = 20;
 constexpr int kBitmapCount = 59;
-constexpr int kPadTitleSize = 20;   // bytes, terminator included
-constexpr int kPadPathSize = 50;    // bytes, terminator included
-constexpr int kStartDirSize = 256;  // bytes, terminator included
-constexpr int kDocPathSize = 128;   // bytes, terminator included
-constexpr int kSetPathSize = 200;   // bytes, terminator included
+// Text capacities in bytes, terminator included: a file name (NAME_MAX + 1)
+// and a full path (PATH_MAX) of this platform, so that whatever the user's
+// folders hold fits; every writer still refuses what does not fit.
+constexpr int kPadTitleSize = 256;
+constexpr int kPadPathSize = 4096;
+constexpr int kStartDirSize = 4096;
+constexpr int kDocPathSize = 4096;
+constexpr int kSetPathSize = 4096;
 
 // --- CD deck ------------------------------------------------------------------
 extern int g_cdState;              // deck state: 0 playing, 1 paused, 2 stopped

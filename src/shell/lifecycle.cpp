@@ -37,8 +37,11 @@ void StoreStartDirectory() {
 std::string s_documentFolder;
 
 // A folder too long for the path field gives no path rather than a cut one,
-// which could name another file.
+// which could name another file; so does an unknown folder, which would make
+// the name one at the root.
 void StoreDocumentPath(char (&path)[kDocPathSize], const char* folder, const char* name) {
+    path[0] = '\0';
+    if (folder[0] == '\0') return;
     const int length = std::snprintf(path, kDocPathSize, "%s%c%s", folder, kPathSeparator, name);
     if (length < 0 || length >= kDocPathSize) path[0] = '\0';
 }

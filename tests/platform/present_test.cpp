@@ -21,7 +21,7 @@ public:
     bool WaitForInput(DWORD) override { return false; }
     void Present(const RECT& dirty) override { presented.push_back(dirty); }
     int MessageBox(HWND, const char*, const char*, UINT) override { return IDOK; }
-    bool ChooseFile(HWND, bool, const char*, const char*, std::string&) override { return false; }
+    bool ChooseFile(HWND, const FileChoice&, std::string&) override { return false; }
     void RunDialog(DialogState& dialog) override { dialog.Dismiss(); }
     bool OpenDocument(const char*) override { return false; }
 };

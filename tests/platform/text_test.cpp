@@ -101,4 +101,54 @@ TEST_F(TextTest, ArialTextFillsItsCellBoxAndStaysInside) {
     EXPECT_EQ(session_.CallsStartingWith("CreateFontA").back(), "CreateFontA(-20,-12,0,0,700,0,0,0,1,0,0,0,1,Arial)");
 }
 
+// Columns [left, right) of row band y..y+8 that hold ink of the colour.
+int InkIn(const headless::Session& s, int left, int right, int y, std::uint32_t rgb) {
+    int ink = 0;
+    for (int row = y; row < y + 8; ++row)
+        for (int x = left; x < right; ++x) ink += s.Pixel(x, row) == rgb;
+    return ink;
+}
+
+TEST_F(TextTest, Utf8TextTakesOneCellPerCharacterTwoForAWideOne) {
+    Fill(hwnd_, 0xC0C0C0);
+    Draw(nullptr, 10, 10, "caf\xC3\xA9|\xE3\x82\xAD\xE6\xBC\xA2|");  // café|キ漢|
+    const int widths[] = {6, 6, 6, 6, 6, 12, 12, 6};
+    int left = 10;
+    for (int width : widths) {
+        EXPECT_GT(InkIn(session_, left, left + width, 10, Rgb(kCyan)), 0) << left;
+        left += width;
+    }
+    EXPECT_EQ(Changed(0xC0C0C0), (RECT{10, 10, left, 18}));
+    // The wide glyphs are drawn without smoothing: ink or ground only.
+    for (int y = 10; y < 18; ++y)
+        for (int x = 40; x < 64; ++x) EXPECT_TRUE(session_.Pixel(x, y) == 0u || session_.Pixel(x, y) == Rgb(kCyan));
+}
+
+TEST_F(TextTest, BytesThatAreNoUtf8ShowTheReplacementGlyph) {
+    // A stray continuation byte, a cut sequence, an overlong '/', a surrogate
+    // and a value past U+10FFFF: each byte that starts nothing is one glyph.
+    const char* const cases[] = {"\x80", "\xFF", "\xC3", "\xC0\xAF", "\xED\xA0\x80", "\xF4\x90\x80\x80"};
+    for (const char* text : cases) {
+        Fill(hwnd_, 0xC0C0C0);
+        Draw(nullptr, 0, 0, text);
+        const int cells = static_cast<int>(std::strlen(text));
+        EXPECT_EQ(Changed(0xC0C0C0), (RECT{0, 0, 6 * cells, 8})) << cells;
+        for (int cell = 0; cell < cells; ++cell)
+            for (int y = 0; y < 8; ++y)
+                for (int x = 0; x < 6; ++x)
+                    EXPECT_EQ(session_.Pixel(6 * cell + x, y),
+                              (res::kPanelReplacementGlyph[y] & (0x20 >> x)) ? Rgb(kCyan) : 0x000000u);
+    }
+}
+
+TEST_F(TextTest, ClippedTextStopsAtItsRectangle) {
+    Fill(hwnd_, 0xC0C0C0);
+    HDC dc = GetDC(hwnd_);
+    const RECT room{100, 20, 131, 28};
+    const char text[] = "\xE3\x82\xAD\xE3\x82\xAD\xE3\x82\xAD";  // three wide glyphs, 36 pixels
+    ExtTextOutA(dc, 100, 20, ETO_CLIPPED, &room, text, sizeof text - 1, nullptr);
+    ReleaseDC(hwnd_, dc);
+    EXPECT_EQ(Changed(0xC0C0C0), (RECT{100, 20, 131, 28}));
+}
+
 }  // namespace

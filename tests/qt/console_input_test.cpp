@@ -85,4 +85,50 @@ TEST_F(QtConsoleInput, KeypadDigitsDoNothingTopRowDigitsMoveTheKnobs) {
     EXPECT_EQ(g_cdBalanceX, 451);
 }
 
+// Key events as the French (AZERTY) and German (QWERTZ) layouts deliver them
+// on X: the native scan code is the X keycode, the native key the keysym.
+struct LayoutKey {
+    int key;
+    quint32 keycode, keysym;
+    const char* text;
+};
+
+void Stroke(const LayoutKey& k) {
+    for (QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
+        QKeyEvent event(type, k.key, Qt::NoModifier, k.keycode, k.keysym, 0, QString::fromUtf8(k.text));
+        QApplication::sendEvent(Panel(), &event);
+    }
+    Pump();
+}
+
+TEST_F(QtConsoleInput, FrenchAndGermanLayoutsPlayAsTheUsOneDoes) {
+    // The top row unshifted: & é " ' ( set the CD balance, - è _ ç à the wave's.
+    const LayoutKey azertyRow[] = {{Qt::Key_Ampersand, 10, 0x26, "&"}, {Qt::Key_Eacute, 11, 0xE9, "\xC3\xA9"},
+                                   {Qt::Key_QuoteDbl, 12, 0x22, "\""}, {Qt::Key_Apostrophe, 13, 0x27, "'"},
+                                   {Qt::Key_ParenLeft, 14, 0x28, "("},  {Qt::Key_Minus, 15, 0x2D, "-"},
+                                   {Qt::Key_Egrave, 16, 0xE8, "\xC3\xA8"}, {Qt::Key_Underscore, 17, 0x5F, "_"},
+                                   {Qt::Key_Ccedilla, 18, 0xE7, "\xC3\xA7"}, {Qt::Key_Agrave, 19, 0xE0, "\xC3\xA0"}};
+    const int balances[] = {451, 466, 476, 486, 501, 551, 566, 576, 586, 601};
+    for (int i = 0; i < 10; ++i) {
+        Stroke(azertyRow[i]);
+        EXPECT_EQ(i < 5 ? g_cdBalanceX : g_waveBalanceX, balances[i]) << azertyRow[i].text;
+    }
+
+    // Letters by their label. AZERTY's W sits where US Z does: it loops
+    // pad 2 and plays nothing.
+    g_padLoaded[0] = g_padLoaded[1] = 1;
+    Stroke({Qt::Key_W, 52, 0x77, "w"});
+    EXPECT_EQ(g_padLoop[1], 1);
+    // QWERTZ's Z sits where US Y does: it plays pad 1, lit while held.
+    const LayoutKey z{Qt::Key_Z, 29, 0x7A, "z"};
+    QKeyEvent press(QEvent::KeyPress, z.key, Qt::NoModifier, z.keycode, z.keysym, 0, "z");
+    QApplication::sendEvent(Panel(), &press);
+    Pump();
+    EXPECT_TRUE(LampIs(kBrightGreen));
+    QKeyEvent release(QEvent::KeyRelease, z.key, Qt::NoModifier, z.keycode, z.keysym, 0, "z");
+    QApplication::sendEvent(Panel(), &release);
+    Pump();
+    EXPECT_FALSE(LampIs(kBrightGreen));
+}
+
 }  // namespace

@@ -177,6 +177,29 @@ TEST_F(QtDialogs, TypedCountsReachTheConsoleOnOk) {
     EXPECT_EQ(g_padLoopCount[6], 7);
 }
 
+// The loop counts' edits have no automatic scrolling: typing stops where
+// the field is full. The speed's edit scrolls.
+TEST_F(QtDialogs, WaveLoopEditsStopAtTheirWidth) {
+    EXPECT_TRUE(RunCommand(kWaveLoop, [](QDialog* dialog) {
+        QLineEdit* count = Edit(dialog, 0);
+        count->clear();
+        QTest::keyClicks(count, QString(40, '9'));
+        const int shown = count->text().size();
+        EXPECT_GT(shown, 2);
+        EXPECT_LT(shown, 40);
+        EXPECT_LE(count->fontMetrics().horizontalAdvance(count->text()), count->width());
+        QTest::keyClick(count, Qt::Key_Backspace);
+        QTest::keyClicks(count, "1");
+        EXPECT_EQ(count->text().size(), shown);
+        QTest::keyClick(dialog, Qt::Key_Escape);
+    }));
+    EXPECT_TRUE(RunCommand(kWaveSpeed, [](QDialog* dialog) {
+        QTest::keyClicks(Edit(dialog, 0), QString(40, '9'));
+        EXPECT_EQ(Edit(dialog, 0)->text().size(), 45);
+        QTest::keyClick(dialog, Qt::Key_Escape);
+    }));
+}
+
 TEST_F(QtDialogs, EnterInAnEditPressesTheDefaultButton) {
     EXPECT_TRUE(RunCommand(kWaveSpeed, [](QDialog* dialog) {
         QLineEdit* speed = Edit(dialog, 0);
@@ -271,6 +294,33 @@ TEST_F(QtFileDialogs, SaveTakesANewNameAndAsksNothing) {
     }));
     EXPECT_EQ(QString::fromLocal8Bit(buffer), path);
     EXPECT_FALSE(QFile::exists(path));  // choosing creates nothing
+}
+
+// The pad's dialog: audio files first, WAV files, then everything, names
+// matched whatever their case; it opens at the pad's file, selected.
+TEST_F(QtFileDialogs, PadDialogListsAudioFilesAndOpensAtThePadsFile) {
+    const QString kick = dir.filePath("KICK.WAV");
+    QFile(kick).open(QIODevice::WriteOnly);
+    OnModal([kick](QWidget* w) {
+        auto* dialog = qobject_cast<QFileDialog*>(w);
+        ASSERT_NE(dialog, nullptr);
+        const QStringList filters = dialog->nameFilters();
+        ASSERT_EQ(filters.size(), 3);
+        EXPECT_TRUE(filters[0].startsWith("Audio files (*.wav *.wave *.aif"));
+        EXPECT_EQ(filters[1], "WAV files (*.wav) (*.wav)");
+        EXPECT_EQ(filters[2], "All files (*)");
+        EXPECT_TRUE(dialog->testOption(QFileDialog::HideNameFilterDetails));
+        EXPECT_FALSE(dialog->filter() & QDir::CaseSensitive);
+        EXPECT_EQ(QDir(dialog->directory()).canonicalPath(), QFileInfo(kick).canonicalPath());
+        EXPECT_EQ(dialog->selectedFiles().value(0), kick);
+        dialog->reject();
+    });
+    FileChoice choice;
+    choice.filters = {{"Audio files", "*.wav;*.wave;*.aif"}, {"WAV files (*.wav)", "*.wav"}, {"All files", "*"}};
+    choice.initialFile = QFile::encodeName(kick).toStdString();
+    choice.initialDir = QFile::encodeName(startDir).toStdString();
+    std::string path;
+    EXPECT_FALSE(CurrentHost()->ChooseFile(Window(), choice, path));
 }
 
 }  // namespace

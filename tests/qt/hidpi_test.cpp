@@ -1,5 +1,6 @@
-// On scaled screens every surface pixel covers whole device pixels and the
-// pointer still lands on the client pixel under it.
+// On scaled screens the panel fills the client: whole ratios show each
+// surface pixel as a block of device pixels, fractional ones stay sharp, and
+// the pointer lands on the panel pixel under it.
 #include <QImage>
 #include <QPixmap>
 #include <QTest>
@@ -13,47 +14,73 @@ using namespace win;
 namespace {
 
 // Qt reads the scale factor when the application starts.
-template <int Tenths>
+template <int Hundredths>
 struct ScaleFactor {
-    ScaleFactor() { qputenv("QT_SCALE_FACTOR", QByteArray::number(Tenths / 10.0)); }
+    ScaleFactor() { qputenv("QT_SCALE_FACTOR", QByteArray::number(Hundredths / 100.0)); }
     ~ScaleFactor() { qunsetenv("QT_SCALE_FACTOR"); }
 };
 
-// How many device pixels of the panel differ from `scale` x `scale` blocks
-// of the surface (blocks from the top-left corner).
-int DifferingPixels(int scale) {
+template <int Hundredths>
+class QtScaled : ScaleFactor<Hundredths>, public QtConsole {
+protected:
+    static constexpr qreal kRatio = Hundredths / 100.0;
+
+    // Device pixels whose surface pixel and its eight neighbours share one
+    // colour must show that colour exactly; returns how many differ, and in
+    // `checked` how many were looked at.
+    static int DifferingInteriorPixels(const QImage& shown, int& checked) {
+        int differing = 0;
+        checked = 0;
+        for (int y = 0; y < shown.height(); ++y) {
+            for (int x = 0; x < shown.width(); ++x) {
+                const int sx = static_cast<int>(x / kRatio), sy = static_cast<int>(y / kRatio);
+                if (sx < 1 || sy < 1 || sx + 1 >= kClientWidth || sy + 1 >= kClientHeight) continue;
+                const std::uint32_t colour = SurfacePixel(sx, sy);
+                bool uniform = true;
+                for (int dy = -1; dy <= 1 && uniform; ++dy)
+                    for (int dx = -1; dx <= 1 && uniform; ++dx) uniform = SurfacePixel(sx + dx, sy + dy) == colour;
+                if (!uniform) continue;
+                ++checked;
+                differing += (shown.pixel(x, y) & 0xFFFFFF) != colour;
+            }
+        }
+        return differing;
+    }
+
+    void ExpectFilledSharpAndClickable() {
+        ASSERT_EQ(Panel()->devicePixelRatioF(), kRatio);
+        const QImage shown = Panel()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        EXPECT_EQ(shown.width(), qRound(kClientWidth * kRatio));
+        EXPECT_EQ(shown.height(), qRound(kClientHeight * kRatio));
+        int checked = 0;
+        EXPECT_EQ(DifferingInteriorPixels(shown, checked), 0);
+        EXPECT_GT(checked, shown.width() * shown.height() * 7 / 10);  // most of the panel is plain
+        // The last surface row and column reach the widget's far corner.
+        EXPECT_EQ(shown.pixel(shown.width() - 1, shown.height() / 2) & 0xFFFFFF,
+                  SurfacePixel(kClientWidth - 1, static_cast<int>(shown.height() / 2 / kRatio)));
+
+        // Logical (110, 42) is the panel pixel (110, 42), on PLAY.
+        QTest::mousePress(Panel(), Qt::LeftButton, {}, QPoint(110, 42));
+        QTest::mouseRelease(Panel(), Qt::LeftButton, {}, QPoint(110, 42));
+        Pump();
+        EXPECT_EQ(g_cdState, 0);
+    }
+};
+
+using QtScaled125 = QtScaled<125>;
+using QtScaled150 = QtScaled<150>;
+using QtScaled200 = QtScaled<200>;
+
+TEST_F(QtScaled125, PanelFillsTheClientSharply) { ExpectFilledSharpAndClickable(); }
+TEST_F(QtScaled150, PanelFillsTheClientSharply) { ExpectFilledSharpAndClickable(); }
+
+TEST_F(QtScaled200, EachPixelIsATwoByTwoBlock) {
+    ExpectFilledSharpAndClickable();
     const QImage shown = Panel()->grab().toImage().convertToFormat(QImage::Format_RGB32);
     int differing = 0;
-    for (int y = 0; y < kClientHeight * scale && y < shown.height(); ++y) {
-        for (int x = 0; x < kClientWidth * scale && x < shown.width(); ++x)
-            differing += (shown.pixel(x, y) & 0xFFFFFF) != SurfacePixel(x / scale, y / scale);
-    }
-    return differing;
-}
-
-void ClickPlay(QPoint logical) {
-    QTest::mousePress(Panel(), Qt::LeftButton, {}, logical);
-    QTest::mouseRelease(Panel(), Qt::LeftButton, {}, logical);
-    Pump();
-}
-
-class QtDoubleScale : ScaleFactor<20>, public QtConsole {};
-class QtFractionalScale : ScaleFactor<15>, public QtConsole {};
-
-TEST_F(QtDoubleScale, EachPixelIsATwoByTwoBlock) {
-    ASSERT_EQ(Panel()->devicePixelRatioF(), 2.0);
-    EXPECT_EQ(Panel()->grab().toImage().size(), QSize(2 * kClientWidth, 2 * kClientHeight));
-    EXPECT_EQ(DifferingPixels(2), 0);
-    ClickPlay(QPoint(110, 42));
-    EXPECT_EQ(g_cdState, 0);
-}
-
-TEST_F(QtFractionalScale, OneAndAHalfIsRoundedDownToWholePixels) {
-    ASSERT_EQ(Panel()->devicePixelRatioF(), 1.5);
-    EXPECT_EQ(DifferingPixels(1), 0);
-    // Logical (73, 28) is device (109.5, 42): client pixel (109, 42), on PLAY.
-    ClickPlay(QPoint(73, 28));
-    EXPECT_EQ(g_cdState, 0);
+    for (int y = 0; y < shown.height(); ++y)
+        for (int x = 0; x < shown.width(); ++x) differing += (shown.pixel(x, y) & 0xFFFFFF) != SurfacePixel(x / 2, y / 2);
+    EXPECT_EQ(differing, 0);
 }
 
 }  // namespace

@@ -32,13 +32,28 @@ TEST(KeyMap, KeypadDigitsAreNumpadCodes) {
     EXPECT_EQ(Code(Qt::Key_Enter, Qt::KeypadModifier), 0x0Du);
 }
 
-TEST(KeyMap, ShiftedDigitRowKeysAreStillDigits) {
+TEST(KeyMap, TopRowKeysAreDigitsByPositionOnEveryLayout) {
     // Shift+1 arrives as '!' with the digit row's X keycode (10..19 = 1..9, 0).
     EXPECT_EQ(Code(Qt::Key_Exclam, Qt::ShiftModifier, 10), 0x31u);
     EXPECT_EQ(Code(Qt::Key_NumberSign, Qt::ShiftModifier, 12), 0x33u);
     EXPECT_EQ(Code(Qt::Key_ParenRight, Qt::ShiftModifier, 19), 0x30u);
-    // Without Shift the keycode says nothing: '!' on its own key has no code.
-    EXPECT_EQ(Code(Qt::Key_Exclam, Qt::NoModifier, 10), 0u);
+    // AZERTY's unshifted row: & é ... à.
+    EXPECT_EQ(Code(Qt::Key_Ampersand, Qt::NoModifier, 10), 0x31u);
+    EXPECT_EQ(Code(Qt::Key_Eacute, Qt::NoModifier, 11), 0x32u);
+    EXPECT_EQ(Code(Qt::Key_Agrave, Qt::NoModifier, 19), 0x30u);
+    // '!' elsewhere (AZERTY's key beside the right Shift) is no digit.
+    EXPECT_EQ(Code(Qt::Key_Exclam, Qt::NoModifier, 61), 0u);
+}
+
+TEST(KeyMap, LettersByLabelOrByPlaceForOtherScripts) {
+    // QWERTZ's Z is where US Y is; AZERTY's A where US Q is: the label counts.
+    EXPECT_EQ(Code(Qt::Key_Z, Qt::NoModifier, 29), 0x5Au);
+    EXPECT_EQ(Code(Qt::Key_A, Qt::NoModifier, 24), 0x41u);
+    // A Cyrillic letter on US Z's key is Z; a Latin letter beyond A..Z is none.
+    const QKeyEvent ya(QEvent::KeyPress, 0x6D1, Qt::NoModifier, 52, 0x6D1, 0, QString::fromUtf8("\xD1\x8F"));
+    EXPECT_EQ(VirtualKey(ya), 0x5Au);
+    const QKeyEvent oe(QEvent::KeyPress, Qt::Key_Odiaeresis, Qt::NoModifier, 47, 0xF6, 0, QString::fromUtf8("\xC3\xB6"));
+    EXPECT_EQ(VirtualKey(oe), 0u);
 }
 
 TEST(KeyMap, OtherKeysHaveTheirUsualCodesOrNone) {

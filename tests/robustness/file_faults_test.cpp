@@ -45,11 +45,13 @@ TEST_F(FaultConsole, SampleDeletedBeforeTheReopenLeavesItsPadEmpty) {
 }
 
 // As root no folder is read-only, so the folder refuses the new file
-// through a folder standing where the save's temporary file would go.
+// through a folder standing where the save's temporary file would go; the
+// file written in place then meets a full disk.
 TEST_F(FaultConsole, SaveRefusedByTheFolderKeepsTheOldFileByteForByte) {
     const std::string old = "#FileName;Pathname;Tornel Ver3.0\n*\n3\n*\n*\n22050\n";
     const std::string path = files.Folder().Write("keep.tnl", old);
     std::filesystem::create_directory(path + ".saving");
+    Host().LimitDiskSpace(0);
     const std::string title = Host().WindowTitle();
 
     Host().AnswerFileDialog(path);
@@ -70,6 +72,7 @@ TEST_F(FaultConsole, SaveRefusedByTheFolderKeepsTheOldFileByteForByte) {
     EXPECT_EQ(Host().MessageBoxes().size(), 3u);
 
     std::filesystem::remove(path + ".saving");
+    Host().LimitDiskSpace(-1);
     Host().Command(IDM_SAVEAS);
     EXPECT_NE(ReadWholeFile(path), old);
     EXPECT_EQ(Host().MessageBoxes().size(), 3u);
@@ -100,10 +103,10 @@ TEST_F(FaultConsole, SetFilePathTooLongForTheLoadIsRefusedWhole) {
     ASSERT_EQ(g_listCount, 1);
     const std::string title = Host().WindowTitle();
 
-    // 200 characters: one more than the set path holds. Then a name of 50.
-    const std::string longPath = PathOfLength(files.Folder().Path(), 200, ".tnl");
-    const std::string longName = files.Folder().File(std::string(46, 'n') + ".tnl");
-    files.Folder().Write(longName.substr(files.Folder().Path().size() + 1), "*\n3\n*\n*\n");
+    // One byte more than the set path holds. Then a name of 256, one more
+    // than a file name may have.
+    const std::string longPath = PathOfLength(files.Folder().Path(), kSetPathSize, ".tnl");
+    const std::string longName = files.Folder().File(std::string(252, 'n') + ".tnl");
     for (const std::string& path : {longPath, longName}) {
         EngineSpyClear();
         Host().AnswerFileDialog(path);

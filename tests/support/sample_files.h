@@ -1,5 +1,5 @@
 // Files for the sample deck's and the set files' tests: a fresh temporary
-// folder with short paths (a pad path holds 49 characters at most), small WAV
+// folder with short paths, small WAV
 // samples written with libsndfile, and whole-file reads and writes.
 //
 //   SampleFolder dir;

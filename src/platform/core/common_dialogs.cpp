@@ -2,6 +2,7 @@
 // core checks what comes back against the caller's buffers.
 #include <cstring>
 #include <string>
+#include <vector>
 #include <sys/stat.h>
 
 #include "platform/core/call_log.h"
@@ -10,19 +11,31 @@
 namespace win {
 namespace {
 
-BOOL ChooseFile(OPENFILENAMEA* ofn, bool save) {
-    const char* description = "";
-    const char* pattern = "";
-    if (ofn && ofn->lpstrFilter && *ofn->lpstrFilter) {
-        description = ofn->lpstrFilter;
-        pattern = description + std::strlen(description) + 1;
+// The filter's pairs of texts, ended by an empty one.
+std::vector<FileFilter> Filters(const char* texts) {
+    std::vector<FileFilter> filters;
+    while (texts && *texts) {
+        FileFilter filter{texts, ""};
+        texts += filter.description.size() + 1;
+        filter.patterns = texts;
+        texts += filter.patterns.size() + 1;
+        filters.push_back(std::move(filter));
     }
-    core::LogCall(save ? "GetSaveFileNameA" : "GetOpenFileNameA", std::string(description) + "|" + pattern);
+    return filters;
+}
+
+BOOL ChooseFile(OPENFILENAMEA* ofn, bool save) {
+    FileChoice choice{save, Filters(ofn ? ofn->lpstrFilter : nullptr), "", ""};
+    std::string logged;
+    for (const FileFilter& f : choice.filters) logged += (logged.empty() ? "" : "|") + f.description + "|" + f.patterns;
+    core::LogCall(save ? "GetSaveFileNameA" : "GetOpenFileNameA", logged);
     DWORD& error = core::State().commDlgError;
     error = 0;
     if (!ofn) return FALSE;
+    if (ofn->lpstrFile && ofn->nMaxFile > 0) choice.initialFile.assign(ofn->lpstrFile, strnlen(ofn->lpstrFile, ofn->nMaxFile));
+    if (ofn->lpstrInitialDir) choice.initialDir = ofn->lpstrInitialDir;
     std::string path;
-    if (!core::CurrentHostOrNull().ChooseFile(ofn->hwndOwner, save, description, pattern, path) || path.empty())
+    if (!core::CurrentHostOrNull().ChooseFile(ofn->hwndOwner, choice, path) || path.empty())
         return FALSE;
     const std::size_t slash = path.find_last_of("/\\");
     const std::size_t nameAt = slash == std::string::npos ? 0 : slash + 1;

@@ -27,7 +27,7 @@ public:
     int MessageBox(HWND, const char*, const char*, UINT type) override {
         return (type & 0xF) == MB_OK ? IDOK : IDCANCEL;
     }
-    bool ChooseFile(HWND, bool, const char*, const char*, std::string&) override { return false; }
+    bool ChooseFile(HWND, const FileChoice&, std::string&) override { return false; }
     void RunDialog(DialogState& dialog) override { dialog.Dismiss(); }
     bool OpenDocument(const char*) override { return false; }
 };

@@ -1,7 +1,11 @@
 // Files over POSIX. Writes honour the headless host's disk budget so that a
 // full disk can be shown to leave the old file intact.
+#include <algorithm>
 #include <cerrno>
+#include <cstring>
 #include <fcntl.h>
+#include <string>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include "platform/core/call_log.h"
@@ -35,7 +39,8 @@ HANDLE CreateFileA(const char* path, DWORD access, DWORD, void*, DWORD dispositi
     case 5: flags |= O_TRUNC; break;            // TRUNCATE_EXISTING
     default: return INVALID_HANDLE_VALUE;
     }
-    const int fd = open(path, flags | O_CLOEXEC, 0644);
+    // A new file gets the user's umask, as every other program's does.
+    const int fd = open(path, flags | O_CLOEXEC, 0666);
     return fd < 0 ? INVALID_HANDLE_VALUE : new File{fd};
 }
 
@@ -43,8 +48,13 @@ BOOL WriteFile(HANDLE file, const void* data, DWORD size, DWORD* written, void*)
     core::LogCall("WriteFile", size);
     if (written) *written = 0;
     if (!file || file == INVALID_HANDLE_VALUE || (!data && size)) return FALSE;
+    // Bytes written over the file's own take no new room on the disk: only
+    // what grows the file is counted against the budget.
     long& budget = core::g_diskBudget;
-    const DWORD allowed = budget < 0 ? size : static_cast<DWORD>(std::min<long>(budget, size));
+    struct stat st;
+    const off_t at = lseek(file->fd, 0, SEEK_CUR);
+    const long owned = fstat(file->fd, &st) == 0 && at >= 0 && st.st_size > at ? st.st_size - at : 0;
+    const DWORD allowed = budget < 0 ? size : static_cast<DWORD>(std::min<long>(owned + budget, size));
     DWORD done = 0;
     while (done < allowed) {
         const ssize_t n = write(file->fd, static_cast<const char*>(data) + done, allowed - done);
@@ -52,7 +62,7 @@ BOOL WriteFile(HANDLE file, const void* data, DWORD size, DWORD* written, void*)
         if (n <= 0) break;
         done += static_cast<DWORD>(n);
     }
-    if (budget >= 0) budget -= done;
+    if (budget >= 0) budget -= std::max<long>(0, static_cast<long>(done) - owned);
     if (written) *written = done;
     return done == size ? TRUE : FALSE;  // short: the disk is full
 }
@@ -76,6 +86,38 @@ BOOL MoveFileExA(const char* from, const char* to, DWORD flags) {
     if (!from || !to) return FALSE;
     if (!(flags & MOVEFILE_REPLACE_EXISTING) && access(to, F_OK) == 0) return FALSE;
     return rename(from, to) == 0 ? TRUE : FALSE;
+}
+
+BOOL SetEndOfFile(HANDLE file) {
+    core::LogCall("SetEndOfFile");
+    if (!file || file == INVALID_HANDLE_VALUE) return FALSE;
+    const off_t at = lseek(file->fd, 0, SEEK_CUR);
+    return at >= 0 && ftruncate(file->fd, at) == 0 ? TRUE : FALSE;
+}
+
+DWORD GetFinalPathNameByHandleA(HANDLE file, char* buffer, DWORD size, DWORD) {
+    core::LogCall("GetFinalPathNameByHandleA");
+    if (!file || file == INVALID_HANDLE_VALUE) return 0;
+    const std::string link = "/proc/self/fd/" + std::to_string(file->fd);
+    std::string target(4096, '\0');
+    const ssize_t n = readlink(link.c_str(), target.data(), target.size());
+    if (n <= 0 || static_cast<std::size_t>(n) >= target.size()) return 0;
+    const DWORD length = static_cast<DWORD>(n);
+    if (!buffer || length >= size) return length + 1;
+    std::memcpy(buffer, target.data(), length);
+    buffer[length] = '\0';
+    return length;
+}
+
+BOOL ReplaceFileA(const char* replaced, const char* replacement, const char* backup, DWORD flags, void*, void*) {
+    core::LogCall("ReplaceFileA", replaced, replacement, flags);
+    struct stat old;
+    if (!replaced || !replacement || backup || stat(replaced, &old) != 0) return FALSE;
+    // The owner can only be given away by root; the group where the user
+    // belongs to it. Either refused, the file is still the user's to save.
+    if (chown(replacement, old.st_uid, old.st_gid) != 0) (void)chown(replacement, static_cast<uid_t>(-1), old.st_gid);
+    if (chmod(replacement, old.st_mode & 07777) != 0) return FALSE;
+    return rename(replacement, replaced) == 0 ? TRUE : FALSE;
 }
 
 BOOL DeleteFileA(const char* path) {

@@ -16,7 +16,9 @@ namespace {
 constexpr const char* kRegularPath = "/usr/share/fonts/truetype/liberation2/LiberationSans-Regular.ttf";
 constexpr const char* kBoldPath = "/usr/share/fonts/truetype/liberation2/LiberationSans-Bold.ttf";
 
-FT_Face LoadFace(const char* path) {
+}  // namespace
+
+FT_Face LoadFontFace(const char* path) {
     static FT_Library library = [] {
         FT_Library lib = nullptr;
         return FT_Init_FreeType(&lib) == 0 ? lib : nullptr;
@@ -29,6 +31,8 @@ FT_Face LoadFace(const char* path) {
     faces[path] = face;
     return face;
 }
+
+namespace {
 
 // Windows' sizes: a negative height is the em, a positive one the cell
 // (ascent + descent); a width is the average character width.
@@ -47,7 +51,7 @@ bool SetSize(FT_Face face, const FontData& font) {
 
 bool DrawTrueTypeText(Canvas& c, const FontData& font, int x, int y, const char* text, int length,
                       const TextStyle& style) {
-    FT_Face face = LoadFace(font.weight >= 600 ? kBoldPath : kRegularPath);
+    FT_Face face = LoadFontFace(font.weight >= 600 ? kBoldPath : kRegularPath);
     if (!face || !SetSize(face, font)) return false;
     const int ascent = static_cast<int>((face->size->metrics.ascender + 63) >> 6);
     const int descent = static_cast<int>((-face->size->metrics.descender + 63) >> 6);

@@ -138,6 +138,8 @@ public:
     const std::vector<std::string>& MessageBoxes() const;
     // Documents handed to the shell.
     const std::vector<std::string>& OpenedDocuments() const;
+    // What each file dialog offered: filters, initial file and folder.
+    const std::vector<win::FileChoice>& FileDialogs() const;
 
     // --- Fault injection ----------------------------------------------------------
     void RefuseTimers(bool refuse);

@@ -36,7 +36,8 @@ int HeadlessHost::MessageBox(win::HWND, const char* text, const char* caption, w
     return (type & 0xF) == win::MB_OK ? win::IDOK : win::IDCANCEL;
 }
 
-bool HeadlessHost::ChooseFile(win::HWND, bool, const char*, const char*, std::string& path) {
+bool HeadlessHost::ChooseFile(win::HWND, const win::FileChoice& choice, std::string& path) {
+    fileChoices.push_back(choice);
     if (fileAnswers.empty()) return false;
     path = fileAnswers.front();
     fileAnswers.pop_front();

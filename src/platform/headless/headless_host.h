@@ -24,6 +24,7 @@ public:
     std::deque<int> messageBoxAnswers;
     std::deque<std::string> fileAnswers;
     std::deque<std::function<void(win::DialogState&)>> dialogScripts;
+    std::vector<win::FileChoice> fileChoices;  // what each file dialog offered
     std::vector<std::string> messageBoxes;  // "caption|text|type"
     std::vector<std::string> openedDocuments;
     std::vector<std::string> calls;
@@ -34,8 +35,7 @@ public:
     void WindowTitleChanged(win::HWND hwnd, const char* title) override;
     void MenuAttached(win::HWND hwnd, win::HMENU menu) override;
     int MessageBox(win::HWND owner, const char* text, const char* caption, win::UINT type) override;
-    bool ChooseFile(win::HWND owner, bool save, const char* filterDescription, const char* filterPattern,
-                    std::string& path) override;
+    bool ChooseFile(win::HWND owner, const win::FileChoice& choice, std::string& path) override;
     void RunDialog(win::DialogState& dialog) override;
     bool OpenDocument(const char* path) override;
 };

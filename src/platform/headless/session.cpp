@@ -140,6 +140,7 @@ void Session::AnswerDialog(std::function<void(win::DialogState&)> script) {
 }
 const std::vector<std::string>& Session::MessageBoxes() const { return Host().messageBoxes; }
 const std::vector<std::string>& Session::OpenedDocuments() const { return Host().openedDocuments; }
+const std::vector<win::FileChoice>& Session::FileDialogs() const { return Host().fileChoices; }
 
 void Session::RefuseTimers(bool refuse) { win::core::SetTimersRefused(refuse); }
 bool Session::TimerRunning(HWND hwnd, UINT id) const { return win::core::TimerRunning(hwnd, id); }

@@ -1,6 +1,7 @@
 #include "platform/qt/key_map.h"
 
 #include <algorithm>
+#include <string>
 #include <iterator>
 
 namespace qthost {
@@ -40,10 +41,30 @@ constexpr KeyCode kKeypadKeys[] = {
     {Qt::Key_Period, 0x6E},   {Qt::Key_Comma, 0x6E}, {Qt::Key_Slash, 0x6F},
 };
 
-// X keycodes (evdev + 8) of the digit row 1..9, 0: with Shift held the event
-// carries the shifted symbol, but Windows reports the digit key.
+// X keycodes (evdev + 8) of the top row's ten keys, 1..9 then 0: they are
+// the digits by position on every layout (AZERTY's unshifted & é " ' ( ...).
 constexpr quint32 kDigitRowFirst = 10;
 constexpr quint32 kDigitRowLast = 19;
+
+// The letter keys' X keycodes in the US positions, for layouts whose letters
+// are not Latin: Windows gives those keys the US letter's code.
+constexpr struct {
+    quint32 first;
+    const char* letters;
+} kLetterRows[] = {{24, "QWERTYUIOP"}, {38, "ASDFGHJKL"}, {52, "ZXCVBNM"}};
+
+win::UINT DigitByPosition(quint32 scan) {
+    if (scan < kDigitRowFirst || scan > kDigitRowLast) return 0;
+    return scan == kDigitRowLast ? '0' : '1' + (scan - kDigitRowFirst);
+}
+
+win::UINT LetterByPosition(quint32 scan) {
+    for (const auto& row : kLetterRows) {
+        const std::size_t length = std::char_traits<char>::length(row.letters);
+        if (scan >= row.first && scan < row.first + length) return static_cast<win::UINT>(row.letters[scan - row.first]);
+    }
+    return 0;
+}
 
 template <std::size_t N>
 win::UINT Lookup(const KeyCode (&table)[N], int key) {
@@ -56,17 +77,23 @@ win::UINT Lookup(const KeyCode (&table)[N], int key) {
 win::UINT VirtualKey(const QKeyEvent& event) {
     const int key = event.key();
     const bool keypad = event.modifiers() & Qt::KeypadModifier;
-    if (key >= Qt::Key_0 && key <= Qt::Key_9)
-        return keypad ? win::VK_NUMPAD0 + (key - Qt::Key_0) : static_cast<win::UINT>(key);
+    // On this platform's Qt (X11, Wayland, and the offscreen tests) the
+    // native scan code is the X keycode.
+    const quint32 scan = event.nativeScanCode();
+    if (keypad && key >= Qt::Key_0 && key <= Qt::Key_9) return win::VK_NUMPAD0 + (key - Qt::Key_0);
+    if (!keypad) {
+        if (win::UINT digit = DigitByPosition(scan)) return digit;
+        if (key >= Qt::Key_0 && key <= Qt::Key_9) return static_cast<win::UINT>(key);
+    }
     if (key >= Qt::Key_A && key <= Qt::Key_Z) return static_cast<win::UINT>(key);
     if (key >= Qt::Key_F1 && key <= Qt::Key_F24) return 0x70 + (key - Qt::Key_F1);
     if (keypad) {
         if (win::UINT vk = Lookup(kKeypadKeys, key)) return vk;
     }
     if (win::UINT vk = Lookup(kKeys, key)) return vk;
-    const quint32 scan = event.nativeScanCode();
-    if ((event.modifiers() & Qt::ShiftModifier) && scan >= kDigitRowFirst && scan <= kDigitRowLast)
-        return scan == kDigitRowLast ? '0' : '1' + (scan - kDigitRowFirst);
+    // A letter of another script on a letter key: the US letter there.
+    const QString text = event.text();
+    if (text.size() == 1 && text[0].isLetter()) return LetterByPosition(scan);
     return 0;
 }
 

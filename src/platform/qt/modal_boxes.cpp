@@ -29,10 +29,14 @@ QMessageBox::Icon IconOf(win::UINT type) {
 }
 
 // The system's patterns are separated by ';', Qt's by blanks.
-QString NameFilter(const char* description, const char* pattern) {
-    QString patterns = QString::fromLocal8Bit(pattern ? pattern : "*");
-    patterns.replace(';', ' ');
-    return QStringLiteral("%1 (%2)").arg(QString::fromLocal8Bit(description ? description : ""), patterns);
+QStringList NameFilters(const std::vector<win::FileFilter>& filters) {
+    QStringList names;
+    for (const win::FileFilter& f : filters) {
+        QString patterns = QString::fromStdString(f.patterns.empty() ? "*" : f.patterns);
+        patterns.replace(';', ' ');
+        names << QStringLiteral("%1 (%2)").arg(QString::fromStdString(f.description), patterns);
+    }
+    return names;
 }
 
 }  // namespace
@@ -57,17 +61,28 @@ int ShowMessageBox(QWidget* owner, const char* text, const char* caption, win::U
     return box.clickedButton() == ok ? win::IDOK : win::IDCANCEL;
 }
 
-bool ChooseFileDialog(QWidget* owner, bool save, const char* description, const char* pattern, std::string& path) {
+bool ChooseFileDialog(QWidget* owner, const win::FileChoice& choice, std::string& path) {
     // The next dialog opens where the last one ended, without moving the
     // process's current directory: relative paths keep their meaning.
     static QString lastFolder;
-    QFileDialog dialog(owner, save ? QStringLiteral("Save As") : QStringLiteral("Open"),
-                       QDir(lastFolder).exists() && !lastFolder.isEmpty() ? lastFolder : QDir::currentPath(),
-                       NameFilter(description, pattern));
+    const QString initialFile = QFile::decodeName(choice.initialFile.c_str());
+    const QString initialDir = QFile::decodeName(choice.initialDir.c_str());
+    QString folder = QDir(lastFolder).exists() && !lastFolder.isEmpty() ? lastFolder : QDir::currentPath();
+    if (!initialDir.isEmpty() && QDir(initialDir).exists()) folder = initialDir;
+    const QFileInfo file(initialFile);
+    const bool selectFile = !initialFile.isEmpty() && file.isAbsolute() && file.dir().exists();
+    if (selectFile) folder = file.absolutePath();
+    QFileDialog dialog(owner, choice.save ? QStringLiteral("Save As") : QStringLiteral("Open"), folder);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
-    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-    dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-    dialog.setOption(QFileDialog::DontConfirmOverwrite, save);
+    // Descriptions are shown as the program wrote them, patterns unlisted.
+    dialog.setOption(QFileDialog::HideNameFilterDetails);
+    dialog.setNameFilters(NameFilters(choice.filters));
+    // File names here are case-sensitive, but "KICK.WAV" is a WAV file too.
+    dialog.setFilter(dialog.filter() & ~QDir::CaseSensitive);
+    if (selectFile) dialog.selectFile(file.fileName());
+    dialog.setAcceptMode(choice.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(choice.save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, choice.save);
     const DialogPlacesInSidebar places(dialog);
     RunModal(dialog);
     if (dialog.result() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return false;

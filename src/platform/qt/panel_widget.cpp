@@ -40,40 +40,44 @@ PanelWidget::PanelWidget(win::HWND hwnd, QWidget* parent) : QWidget(parent), hwn
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-qreal PanelWidget::Scale() const {
-    const qreal ratio = devicePixelRatioF();
-    return std::max(1.0, std::floor(ratio)) / ratio;
-}
-
 void PanelWidget::Present(const win::RECT& dirty) {
-    const qreal s = Scale();
-    const QRectF r(dirty.left * s, dirty.top * s, (dirty.right - dirty.left) * s, (dirty.bottom - dirty.top) * s);
-    update(r.toAlignedRect());
+    update(QRect(dirty.left, dirty.top, dirty.right - dirty.left, dirty.bottom - dirty.top));
 }
 
+// One surface pixel is one logical pixel, so the panel fills the client at
+// every device pixel ratio. A whole ratio shows each surface pixel as a
+// block of device pixels. A fractional one first enlarges to the next whole
+// ratio the same way and then reduces smoothly: nearest-neighbour alone
+// would draw some pixels a device pixel wider than others, smoothing alone
+// would blur every edge; this way only the edges' last device pixel mixes.
 void PanelWidget::paintEvent(QPaintEvent* event) {
     const win::Surface& surface = win::WindowSurface(hwnd_);
     const QImage image(reinterpret_cast<const uchar*>(surface.pixels), win::Surface::kWidth, win::Surface::kHeight,
                        win::Surface::kWidth * 4, QImage::Format_RGB32);
+    const QRect client(0, 0, win::kClientWidth, win::kClientHeight);
     QPainter painter(this);
-    const qreal s = Scale();
-    if (s != 1.0) painter.fillRect(event->rect(), Qt::black);  // beyond the whole-number scaled image
-    painter.scale(s, s);
-    // The surface pixels under the dirty rectangle, each drawn as whole
-    // device pixels (no smoothing: pixels stay crisp).
-    const QRect source = QRectF(QPointF(event->rect().topLeft()) / s, QSizeF(event->rect().size()) / s)
-                             .toAlignedRect()
-                             .intersected(QRect(0, 0, win::kClientWidth, win::kClientHeight));
-    painter.drawImage(source, image, source);
+    const qreal ratio = devicePixelRatioF();
+    const int whole = static_cast<int>(std::ceil(ratio - 1e-9));
+    if (qFuzzyCompare(ratio, static_cast<qreal>(whole))) {
+        const QRect source = event->rect().intersected(client);
+        painter.drawImage(source, image, source);
+        return;
+    }
+    // The neighbours of the changed pixels take part in the reduction.
+    const QRect source = event->rect().adjusted(-1, -1, 1, 1).intersected(client);
+    QImage enlarged = image.copy(source).scaled(source.size() * whole, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    enlarged.setDevicePixelRatio(whole);
+    painter.setClipRect(event->rect());
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(source.topLeft(), enlarged);
 }
 
 void PanelWidget::PostPointer(win::UINT msg, const QMouseEvent& event) {
     // No capture: outside the client area the window hears nothing.
     const QPointF at = event.position();
     if (!rect().contains(QPoint(static_cast<int>(std::floor(at.x())), static_cast<int>(std::floor(at.y()))))) return;
-    const qreal s = Scale();
-    const int x = static_cast<int>(std::floor(at.x() / s));
-    const int y = static_cast<int>(std::floor(at.y() / s));
+    const int x = static_cast<int>(std::floor(at.x()));
+    const int y = static_cast<int>(std::floor(at.y()));
     win::PostHostMessage(hwnd_, msg, PointerFlags(event), win::MAKELPARAM(x, y));
 }
 

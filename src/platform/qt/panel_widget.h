@@ -29,8 +29,6 @@ protected:
     bool focusNextPrevChild(bool next) override;
 
 private:
-    // Surface pixels per logical pixel: whole device pixels per surface pixel.
-    qreal Scale() const;
     void PostPointer(win::UINT msg, const QMouseEvent& event);
 
     win::HWND hwnd_;

@@ -95,9 +95,8 @@ public:
         return answer;
     }
 
-    bool ChooseFile(win::HWND owner, bool save, const char* description, const char* pattern,
-                    std::string& path) override {
-        const bool chosen = ChooseFileDialog(Owner(owner), save, description, pattern, path);
+    bool ChooseFile(win::HWND owner, const win::FileChoice& choice, std::string& path) override {
+        const bool chosen = ChooseFileDialog(Owner(owner), choice, path);
         RefocusMain();
         return chosen;
     }

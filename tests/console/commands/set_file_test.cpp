@@ -128,7 +128,7 @@ TEST_F(SetConsole, PadLinesThatCannotNameAPadAreSkipped) {
     const std::string a = dir.Wav("A.WAV"), b = dir.Wav("B.WAV");
     SetPad(3, "OLD.WAV", "/old/OLD.WAV");
     OpenText(SetText({"# a comment", "", "ONEWORD", " A.WAV " + a, "\tB.WAV\t" + b + "\tand more",
-                      "TITLE_OF_TWENTY_CHARS " + a, "T.WAV /a/path/of/fifty/characters/aaaaaaaaaaaaaaaaaaaaaa.wav",
+                      std::string(kPadTitleSize, 'T') + " " + a, "T.WAV /" + std::string(kPadPathSize - 1, 'p'),
                       "A.WAV " + a, "A.WAV " + a, "A.WAV " + a, "A.WAV " + a, "A.WAV " + a, "B.WAV " + b,
                       "A.WAV " + a, "*"}));
     // Pads 1..7: B (tabs), then A five times, then B; an eighth pad line is ignored.
@@ -191,11 +191,13 @@ TEST_F(SetConsole, LineEndsOfEveryKindReadTheSame) {
     EXPECT_EQ(g_waveRate, 12346);
 }
 
-TEST_F(SetConsole, LongLinesAreReadInPiecesOf255Bytes) {
-    // 255 bytes of list number then its line end: no empty line follows.
-    const std::string exact = std::string(254, ' ') + "4";
-    // 300 bytes: the last 45 form a line of their own.
-    const std::string longer = std::string(255, '9') + std::string(43, ' ') + "8";
+TEST_F(SetConsole, LongLinesAreReadInPiecesOfTheLongestPadLine) {
+    // A full title, a blank, a full path and a carriage return fit one piece.
+    const std::size_t piece = kPadTitleSize + kPadPathSize + 1;
+    // A whole piece of list number then its line end: no empty line follows.
+    const std::string exact = std::string(piece - 1, ' ') + "4";
+    // 45 bytes longer: they form a line of their own.
+    const std::string longer = std::string(piece, '9') + std::string(43, ' ') + "8";
     OpenText(SetText({"*", exact, longer, "*", exact, "*"}));
     EXPECT_EQ(List(), (std::vector<int>{4, 8}));
     EXPECT_EQ(g_padLoopCount[0], 4);

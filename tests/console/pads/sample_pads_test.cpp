@@ -114,24 +114,31 @@ TEST_F(PadConsole, LoadButtonReleasesTheOldSampleBeforeTheDialog) {
     EXPECT_STREQ(g_padPath[6], " ");
 }
 
-TEST_F(PadConsole, FileTooLongForThePadIsRefusedWithAMessage) {
-    // 14 + 41 characters: longer than a pad path's 49.
-    const std::string longPath = dir.Wav("A_SAMPLE_WHOSE_NAME_IS_MUCH_TOO_LONG_1.WAV");
-    // 14 + 24 characters: the path fits, the name's 24 do not fit 19.
-    const std::string longName = dir.Wav("TWENTY_FOUR_CHARS_01.WAV");
-    ASSERT_GT(longPath.size(), 49u);
-    ASSERT_LE(longName.size(), 49u);
+// Audio files first, then WAV alone, then anything; a loaded pad's dialog
+// opens at its file, any other in the start directory.
+TEST_F(PadConsole, DialogOffersAudioFilesAndOpensWhereThePadIs) {
+    const std::string kick = dir.Wav("KICK.WAV");
+    Load(0, kick);
+    Load(0, "");
+    Load(1, "");
+    ASSERT_EQ(c.host.FileDialogs().size(), 3u);
+    const win::FileChoice& first = c.host.FileDialogs()[0];
+    ASSERT_EQ(first.filters.size(), 3u);
+    EXPECT_EQ(first.filters[0].description, "Audio files");
+    for (const char* ext : {"*.wav;", "*.flac;", "*.ogg;", "*.mp3;", "*.aiff;", "*.opus;"})
+        EXPECT_NE(first.filters[0].patterns.find(ext), std::string::npos) << ext;
+    EXPECT_EQ(first.filters[1], (win::FileFilter{"WAV files (*.wav)", "*.wav"}));
+    EXPECT_EQ(first.filters[2], (win::FileFilter{"All files", "*"}));
+    EXPECT_FALSE(first.save);
+    EXPECT_EQ(first.initialFile, "");
+    EXPECT_EQ(first.initialDir, g_startDir);
 
-    for (const std::string& path : {longPath, longName}) {
-        Forget();
-        Load(0, path);
-        EXPECT_TRUE(EngineSpyCalls("EngineLoadSample").empty()) << path;
-        EXPECT_STREQ(g_padPath[0], " ");
-        EXPECT_STREQ(g_padTitle[0], " ");
-        EXPECT_EQ(g_padLoaded[0], 0);
-    }
-    ASSERT_EQ(c.host.MessageBoxes().size(), 2u);
-    EXPECT_NE(c.host.MessageBoxes()[0].find("49 characters at most"), std::string::npos);
+    EXPECT_EQ(c.host.FileDialogs()[1].initialFile, kick);  // pad 1 is loaded
+    EXPECT_EQ(c.host.FileDialogs()[2].initialFile, "");     // pad 2 is empty
+    EXPECT_EQ(c.host.FileDialogs()[2].initialDir, g_startDir);
+    // The cancelled dialog left pad 1 as it was.
+    EXPECT_EQ(g_padPath[0], kick);
+    EXPECT_STREQ(g_padTitle[0], "KICK.WAV");
 }
 
 TEST_F(PadConsole, LoopButtonActsOnLoadedPadsOnly) {

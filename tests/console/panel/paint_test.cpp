@@ -2,6 +2,9 @@
 #include "panel/panel_paint.h"
 
 #include <cstdio>
+#include <cstring>
+#include <string>
+#include <vector>
 
 #include "cd/levels.h"
 #include "panel/press.h"
@@ -148,10 +151,38 @@ TEST_F(PaintTest, PadListShowsTitlesAndNumbersOfLoadedPads) {
     std::snprintf(g_padTitle[2], sizeof g_padTitle[2], "KICK.WAV");
     g_padLoaded[2] = 1;
     Repaint();
-    EXPECT_TRUE(Logged("TextOutA(460,298,KICK.WAV)"));
+    EXPECT_TRUE(Logged("ExtTextOutA(460,298,4,KICK.WAV)"));
     EXPECT_TRUE(Logged("TextOutA(442,298,3)"));
-    EXPECT_TRUE(Logged("TextOutA(460,262, )"));
+    EXPECT_TRUE(Logged("ExtTextOutA(460,262,4, )"));
     EXPECT_EQ(Host().CallsStartingWith("TextOutA(442,262,").size(), 0u);
+}
+
+// Every character of a title has ink in its cells (none is left blank),
+// and a title wider than the box stops inside its right border.
+TEST_F(PaintTest, PadTitlesInUtf8AndTitlesWiderThanTheBox) {
+    std::strcpy(g_padTitle[0], "caf\xC3\xA9.wav");                  // café.wav
+    std::strcpy(g_padTitle[1], "\xE3\x82\xAD\xE3\x83\x83\xE3\x82\xAF.wav");  // キック.wav
+    std::string wide;
+    for (int i = 0; i < 40; ++i) wide += "\xE6\xBC\xA2";  // 40 wide characters, 480 pixels
+    std::strcpy(g_padTitle[2], wide.c_str());
+    std::strcpy(g_padTitle[3], std::string(kPadTitleSize - 1, 'W').c_str());
+    std::strcpy(g_padTitle[4], "bad\xFFname");
+    Repaint();
+    const struct {
+        int pad;
+        std::vector<int> widths;
+    } titles[] = {{0, {6, 6, 6, 6, 6, 6, 6, 6}}, {1, {12, 12, 12, 6, 6, 6, 6}}, {4, {6, 6, 6, 6, 6, 6, 6, 6}}};
+    for (const auto& t : titles) {
+        int left = 460;
+        for (int width : t.widths) {
+            EXPECT_GT(CountPixels(left, 262 + 18 * t.pad, left + width, 270 + 18 * t.pad, kCyanRgb), 0)
+                << "pad " << t.pad << " at x " << left;
+            left += width;
+        }
+    }
+    EXPECT_GT(CountPixels(604, 298, 617, 306, kCyanRgb), 0);  // the wide title reaches the border
+    EXPECT_EQ(CountPixels(617, 256, 640, 410, kCyanRgb), 0);
+    EXPECT_EQ(CountPixels(617, 256, 618, 410, kBlackRgb), 410 - 256);
 }
 
 TEST_F(PaintTest, PanelFontAndGdiBalance) {

@@ -13,6 +13,7 @@
 #include "shell/console_state.h"
 #include "shell/main_window.h"
 #include "support/console_session.h"
+#include "support/deep_folder.h"
 #include "support/recording_cd.h"
 
 using namespace win;
@@ -48,7 +49,7 @@ TEST_F(ShellTest, StartUpRunsInItsOrder) {
                       "LoadMenuA(KorvexMenu1)",
                       "SetMenu(menu)"};
     for (const char* name : kBitmapNames) expected.push_back(std::string("LoadBitmapA(") + name + ")");
-    expected.insert(expected.end(), {"GetCurrentDirectoryA(256)", "VerLanguageNameA(1041,7)",
+    expected.insert(expected.end(), {"GetCurrentDirectoryA(" + std::to_string(kStartDirSize) + ")", "VerLanguageNameA(1041,7)",
                                      "mciSendStringA(open cdaudio)", "ShowWindow(1)", "UpdateWindow()", "BeginPaint()"});
     const Calls seen = Only(c.host.Calls(), {"RegisterClassA", "CreateWindowExA", "LoadMenuA", "SetMenu", "LoadBitmapA",
                                              "GetCurrentDirectoryA", "VerLanguageNameA", "mciSendStringA(open",
@@ -100,23 +101,33 @@ TEST_F(ShellTest, JapaneseSystemChoosesTheJapaneseDocuments) {
     EXPECT_EQ(std::string(g_helpPath), CurrentDir() + "/tornelj.htm");
 }
 
-// A start directory too long for the document fields leaves them empty
-// instead of overflowing them or naming a cut path.
-TEST_F(ShellTest, LongStartDirectoryGivesNoDocumentPath) {
-    const std::filesystem::path home = std::filesystem::current_path();
-    std::filesystem::path deep = std::filesystem::temp_directory_path() / ("tornel-shell-" + std::to_string(getpid()));
-    const std::filesystem::path top = deep;
-    for (int i = 0; i < 4; ++i) deep /= std::string(40, 'd');
-    std::filesystem::create_directories(deep);
-    std::filesystem::current_path(deep);
-    {
-        ConsoleSession c({.device = &cd});
-        EXPECT_EQ(std::string(g_startDir), deep.string());
-        EXPECT_STREQ(g_readmePath, "");
-        EXPECT_STREQ(g_helpPath, "");
+// The start directory and the document paths hold whole paths of this
+// platform; one too long for its field leaves the field empty instead of
+// overflowing it or naming a cut path.
+TEST_F(ShellTest, StartDirectoryAndDocumentPathsAtTheirCapacities) {
+    const std::size_t name = std::string("/readme.txt").size();  // "/tornel.htm" is as long
+    const struct {
+        std::size_t length;
+        bool startDirFits, documentsFit;
+    } cases[] = {
+        {kDocPathSize - 2 - name, true, true},   // one short
+        {kDocPathSize - 1 - name, true, true},   // exactly full
+        {kDocPathSize - name, true, false},      // one over
+        {kStartDirSize - 1, true, false},        // the start directory exactly full
+        {kStartDirSize, false, false},           // one over
+    };
+    for (const auto& k : cases) {
+        const DeepFolder deep(k.length);
+        ASSERT_EQ(deep.Path().size(), k.length);
+        deep.Enter();
+        {
+            ConsoleSession c({.device = &cd});
+            EXPECT_EQ(std::string(g_startDir), k.startDirFits ? deep.Path() : "") << k.length;
+            EXPECT_EQ(std::string(g_readmePath), k.documentsFit ? deep.Path() + "/readme.txt" : "") << k.length;
+            EXPECT_EQ(std::string(g_helpPath), k.documentsFit ? deep.Path() + "/tornel.htm" : "") << k.length;
+        }
+        deep.Leave();
     }
-    std::filesystem::current_path(home);
-    std::filesystem::remove_all(top);
 }
 
 TEST_F(ShellTest, DocumentPathsStayWhenTheDirectoryChangesLater) {

@@ -1,0 +1,65 @@
+// A folder whose absolute path has an exact length, for paths at and beyond
+// the platform's PATH_MAX. It is made and removed one level at a time
+// through the current directory, since whole paths that long are refused.
+//
+//   DeepFolder deep(4095);   // deep.Path().size() == 4095
+#pragma once
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+class DeepFolder {
+public:
+    explicit DeepFolder(std::size_t length) : home_(std::filesystem::current_path()) {
+        const std::string top = std::filesystem::temp_directory_path().string() + "/tndeep" + std::to_string(getpid());
+        Enter(top);
+        path_ = top;
+        while (path_.size() < length) {
+            const std::size_t left = length - path_.size() - 1;  // after the separator
+            // Never leave a single character for the last level: it needs a
+            // separator and a name.
+            std::size_t step = left > 200 ? (left - 200 < 2 ? 150 : 200) : left;
+            const std::string name(step, 'd');
+            Enter(name);
+            path_ += "/" + name;
+        }
+        if (chdir(home_.c_str()) != 0) {}
+    }
+    ~DeepFolder() {
+        if (chdir(path_.c_str()) != 0) Walk();  // too long for one call: walk down again
+        for (std::size_t i = levels_.size(); i-- > 1;) {
+            if (chdir("..") != 0) break;
+            std::filesystem::remove_all(levels_[i]);
+        }
+        if (chdir(home_.c_str()) != 0) {}
+        std::filesystem::remove_all(levels_[0]);
+    }
+    DeepFolder(const DeepFolder&) = delete;
+    DeepFolder& operator=(const DeepFolder&) = delete;
+
+    const std::string& Path() const { return path_; }
+    // Makes it the current directory until Leave().
+    void Enter() const { Walk(); }
+    void Leave() const {
+        if (chdir(home_.c_str()) != 0) {}
+    }
+
+private:
+    void Enter(const std::string& name) {
+        mkdir(name.c_str(), 0755);
+        if (chdir(name.c_str()) != 0) {}
+        levels_.push_back(name);
+    }
+    void Walk() const {
+        for (const std::string& level : levels_)
+            if (chdir(level.c_str()) != 0) return;
+    }
+
+    std::filesystem::path home_;
+    std::string path_;
+    std::vector<std::string> levels_;
+};
