@@ -3,9 +3,10 @@
 set -e
 PACKAGES="cmake ninja-build g++ pkg-config make
 qt6-base-dev libgl-dev portaudio19-dev libsndfile1-dev libsoxr-dev
-libcdio-dev libcdio-paranoia-dev libcue-dev libfreetype-dev
+libcdio-dev libcdio-paranoia-dev libfreetype-dev
 fonts-ipafont-gothic fonts-liberation2
-libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev"
+libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev
+sox shntool cdrdao flac vorbis-tools"
 
 missing=""
 for p in $PACKAGES; do

@@ -117,7 +117,7 @@ std::string WriteToc(const std::string& folder, const std::vector<std::uint64_t>
     std::string toc = "CD_DA\n";
     std::uint64_t start = 0;
     for (std::uint64_t length : lengths) {
-        toc += "TRACK AUDIO\nFILE \"disc.bin\" " + Msf(start) + " " + Msf(length) + "\n";
+        toc += "TRACK AUDIO\nFILE \"disc.bin\" SWAP " + Msf(start) + " " + Msf(length) + "\n";
         start += length;
     }
     WriteText(folder + "/disc.toc", toc);

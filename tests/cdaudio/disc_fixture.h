@@ -33,7 +33,7 @@ std::vector<std::int16_t> SignedTrack(int track, std::uint64_t frames);
 void WriteFolderDisc(const std::string& folder, const std::vector<std::uint64_t>& lengths);
 // "disc.bin" and "disc.cue" (BINARY) in `folder`; lengths are whole sectors.
 std::string WriteBinCue(const std::string& folder, const std::vector<std::uint64_t>& lengths);
-// "disc.bin" (from WriteBinCue) under "disc.toc", a cdrdao TOC file.
+// "disc.bin" (from WriteBinCue, little-endian: SWAP) under "disc.toc", a cdrdao TOC file.
 std::string WriteToc(const std::string& folder, const std::vector<std::uint64_t>& lengths);
 // "whole.wav" and "whole.cue" (WAVE) in `folder`; lengths are whole sectors.
 std::string WriteCueOverWav(const std::string& folder, const std::vector<std::uint64_t>& lengths);

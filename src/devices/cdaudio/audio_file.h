@@ -9,15 +9,23 @@
 #include <vector>
 
 struct sf_private_tag;
+struct SF_INFO;
 struct soxr;
 
 namespace cdaudio {
+
+// A float sample as a 16-bit one: NaN becomes silence, beyond full scale
+// (infinities too) clamps.
+std::int16_t ToSample(float value);
 
 class AudioFile {
 public:
     // Null when the file cannot be opened as audio or holds none.
     static std::unique_ptr<AudioFile> Open(const std::string& path);
     ~AudioFile();
+    // The length Open would give, without getting ready to read; 0 when
+    // the file would not open.
+    static std::uint64_t LengthOf(const std::string& path);
 
     // Length in 44.1 kHz frames.
     std::uint64_t Length() const { return length_; }
@@ -27,6 +35,7 @@ public:
 
 private:
     AudioFile() = default;
+    static std::uint64_t LengthOf(const SF_INFO& info);
     bool SeekTo(std::uint64_t at);
     std::size_t ReadSource(std::size_t frames);
     std::size_t ReadFrames(std::int16_t* out, std::size_t frames);
@@ -38,6 +47,9 @@ private:
     int rate_ = 0;
     std::uint64_t length_ = 0;
     std::uint64_t next_ = 0;         // the frame the next sequential read gives
+    std::uint64_t span_ = 0;              // converted files: restart spacing
+    std::uint64_t converterPreroll_ = 0;  // source frames
+    std::uint64_t decoderPreroll_ = 0;    // lossy streams: source frames
     bool positioned_ = false;
     bool inputEnded_ = false;
     std::vector<float> input_;       // one chunk of source frames, all channels

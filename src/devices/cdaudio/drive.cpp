@@ -10,7 +10,7 @@ Drive::Drive(const Options& options, std::string device)
     : device_(std::move(device)), askForDisc_(options.askForDisc)
 {
     if (!device_.empty()) disc_ = OpenDriveDisc(device_);
-    else if (!options.initialDisc.empty()) disc_ = OpenDisc(options.initialDisc);
+    else if (!options.initialDisc.empty()) disc_ = OpenDisc(options.initialDisc, &missingFile_);
 }
 
 void Drive::OpenDoor()
@@ -30,7 +30,7 @@ void Drive::CloseDoor()
     }
     if (disc_ || !askForDisc_) return;
     std::string path = askForDisc_();
-    if (!path.empty()) disc_ = OpenDisc(path);
+    if (!path.empty()) disc_ = OpenDisc(path, &missingFile_);
 }
 
 void Drive::Probe()

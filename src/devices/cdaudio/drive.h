@@ -15,6 +15,10 @@ public:
 
     const std::shared_ptr<Disc>& Current() const { return disc_; }
     bool DoorOpen() const { return doorOpen_; }
+    // When the last disc given to the virtual drive was refused because a
+    // file its sheet names is missing or unreadable: that name as the sheet
+    // writes it; otherwise "".
+    const std::string& MissingFile() const { return missingFile_; }
 
     // The disc leaves the drive. The caller must have let go of it first.
     void OpenDoor();
@@ -28,6 +32,7 @@ private:
     std::string device_;  // "" for the virtual drive
     std::function<std::string()> askForDisc_;
     std::shared_ptr<Disc> disc_;
+    std::string missingFile_;
     bool doorOpen_ = false;
 };
 
