@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include "devices/cdaudio/disc.h"
+#include "devices/cdaudio/source_stream.h"
 
 namespace cdaudio {
 namespace {
@@ -17,10 +18,6 @@ constexpr std::size_t kChunkFrames = 4096;
 constexpr std::uint64_t kConverterPreroll = 1024;
 // ... but never more than this many output frames (files at very low rates).
 constexpr std::uint64_t kMaxDiscardedFrames = 8192;
-// Frames decoded and thrown away before a sought position in a lossy stream:
-// libsndfile lands on the right frame, but the decoder needs the blocks
-// before it to give what continuous decoding gives.
-constexpr std::uint64_t kDecoderPreroll = 8192;
 // A converted file restarts its converter at every multiple of about this
 // many output frames, in continuous play and after seeks alike, so that both
 // give the same frames.
@@ -56,13 +53,10 @@ std::unique_ptr<AudioFile> AudioFile::Open(const std::string& path)
     SNDFILE* file = sf_open(path.c_str(), SFM_READ, &info);
     if (!file) return nullptr;
     std::unique_ptr<AudioFile> audio(new AudioFile);
-    audio->file_ = file;
+    audio->source_ = std::make_unique<SourceStream>(file, info.channels, LossyStream(info.format));
     audio->length_ = LengthOf(info);
     if (audio->length_ == 0) return nullptr;
-    audio->channels_ = info.channels;
     audio->rate_ = info.samplerate;
-    if (LossyStream(info.format)) audio->decoderPreroll_ = kDecoderPreroll;
-    audio->input_.resize(kChunkFrames * static_cast<std::size_t>(info.channels));
     audio->stereo_.resize(kChunkFrames * 2);
     if (info.samplerate != static_cast<int>(kSampleRate)) {
         soxr_error_t error = nullptr;
@@ -108,19 +102,18 @@ std::uint64_t AudioFile::LengthOf(const std::string& path)
 AudioFile::~AudioFile()
 {
     if (resampler_) soxr_delete(resampler_);
-    if (file_) sf_close(file_);
 }
 
 // Positions the reader so that the next frame it gives is `at`. A converted
-// file restarts its converter at the span boundary at or before `at`, then
-// converts on; a lossy stream decodes from a little before `at`.
+// file restarts its converter at the span boundary at or before `at`, a
+// little before it in the source, then converts on.
 bool AudioFile::SeekTo(std::uint64_t at)
 {
     auto rate = static_cast<std::uint64_t>(rate_);
     std::uint64_t restart = resampler_ ? at / span_ * span_ : at;
     std::uint64_t source = restart * rate / kSampleRate;
-    std::uint64_t preroll = std::min(source, resampler_ ? converterPreroll_ : decoderPreroll_);
-    positioned_ = sf_seek(file_, static_cast<sf_count_t>(source - preroll), SEEK_SET) >= 0;
+    std::uint64_t preroll = resampler_ ? std::min(source, converterPreroll_) : 0;
+    positioned_ = source_->Seek(source - preroll);
     inputEnded_ = false;
     next_ = at;
     if (!positioned_) return false;
@@ -142,18 +135,7 @@ bool AudioFile::SeekTo(std::uint64_t at)
 }
 
 // Reads up to one chunk of source frames into stereo_; 0 at the end.
-std::size_t AudioFile::ReadSource(std::size_t frames)
-{
-    frames = std::min(frames, kChunkFrames);
-    sf_count_t got = sf_readf_float(file_, input_.data(), static_cast<sf_count_t>(frames));
-    if (got <= 0) return 0;
-    for (sf_count_t i = 0; i < got; ++i) {
-        const float* frame = &input_[static_cast<std::size_t>(i * channels_)];
-        stereo_[static_cast<std::size_t>(2 * i)] = frame[0];
-        stereo_[static_cast<std::size_t>(2 * i + 1)] = channels_ > 1 ? frame[1] : frame[0];
-    }
-    return static_cast<std::size_t>(got);
-}
+std::size_t AudioFile::ReadSource(std::size_t frames) { return source_->Read(stereo_.data(), std::min(frames, kChunkFrames)); }
 
 // The resampler pulls its input through this.
 std::size_t AudioFile::SupplyInput(void* state, const void** data, std::size_t frames)

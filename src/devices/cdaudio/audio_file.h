@@ -8,11 +8,12 @@
 #include <string>
 #include <vector>
 
-struct sf_private_tag;
 struct SF_INFO;
 struct soxr;
 
 namespace cdaudio {
+
+class SourceStream;
 
 // A float sample as a 16-bit one: NaN becomes silence, beyond full scale
 // (infinities too) clamps.
@@ -41,18 +42,15 @@ private:
     std::size_t ReadFrames(std::int16_t* out, std::size_t frames);
     static std::size_t SupplyInput(void* state, const void** data, std::size_t frames);
 
-    sf_private_tag* file_ = nullptr;
+    std::unique_ptr<SourceStream> source_;
     soxr* resampler_ = nullptr;      // only when the rate differs
-    int channels_ = 0;
     int rate_ = 0;
     std::uint64_t length_ = 0;
     std::uint64_t next_ = 0;         // the frame the next sequential read gives
     std::uint64_t span_ = 0;              // converted files: restart spacing
     std::uint64_t converterPreroll_ = 0;  // source frames
-    std::uint64_t decoderPreroll_ = 0;    // lossy streams: source frames
     bool positioned_ = false;
     bool inputEnded_ = false;
-    std::vector<float> input_;       // one chunk of source frames, all channels
     std::vector<float> stereo_;      // that chunk as stereo
     std::vector<float> converted_;
 };
