@@ -29,6 +29,9 @@ void WriteWav(const std::string& path, const std::vector<std::int16_t>& samples,
 // Stereo 44.1 kHz frames of track `track` carrying Signature.
 std::vector<std::int16_t> SignedTrack(int track, std::uint64_t frames);
 
+// Those tracks of the given lengths, end to end.
+std::vector<std::int16_t> WholeDisc(const std::vector<std::uint64_t>& lengths);
+
 // tracks as "01.wav", "02.wav"... in `folder` (which must exist).
 void WriteFolderDisc(const std::string& folder, const std::vector<std::uint64_t>& lengths);
 // "disc.bin" and "disc.cue" (BINARY) in `folder`; lengths are whole sectors.

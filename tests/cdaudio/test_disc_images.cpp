@@ -80,16 +80,6 @@ void ExpectSeeksGiveContinuousFrames(Disc& disc)
     }
 }
 
-std::vector<std::int16_t> Concatenated(const std::vector<std::uint64_t>& lengths)
-{
-    std::vector<std::int16_t> all;
-    for (std::size_t t = 0; t < lengths.size(); ++t) {
-        std::vector<std::int16_t> track = SignedTrack(static_cast<int>(t + 1), lengths[t]);
-        all.insert(all.end(), track.begin(), track.end());
-    }
-    return all;
-}
-
 void WriteRaw(const std::string& path, const std::vector<std::int16_t>& samples, bool bigEndian)
 {
     std::string bytes;
@@ -164,8 +154,8 @@ TEST_F(DiscImages, ToolMadeImagesPlayTheSourceBitForBit)
 // the end of its own file. The table must be the one cdrdao reads.
 TEST_F(DiscImages, TocFilesMeanWhatCdrdaoReadsInThem)
 {
-    WriteRaw(File("big.raw"), Concatenated(lengths_), true);
-    WriteRaw(File("little.raw"), Concatenated(lengths_), false);
+    WriteRaw(File("big.raw"), WholeDisc(lengths_), true);
+    WriteRaw(File("little.raw"), WholeDisc(lengths_), false);
     const std::string perTrack = "CD_DA\n// one file per track\nTRACK AUDIO\nFILE \"01.wav\" 0\nTRACK AUDIO\nAUDIOFILE \"02.wav\" 0\n"
                                  "TRACK AUDIO\nPREGAP 00:00:10\nFILE \"03.wav\" 00:00:00\nINDEX 00:00:20\n";
     Text(File("per_track.toc"), perTrack);
@@ -196,7 +186,7 @@ TEST_F(DiscImages, CueSheetQuirks)
 {
     TempDir folder;
     WriteFolderDisc(folder.Path(), aligned_);
-    std::vector<std::int16_t> all = Concatenated(aligned_);
+    std::vector<std::int16_t> all = WholeDisc(aligned_);
     std::vector<std::int16_t> one(all.begin(), all.begin() + static_cast<std::ptrdiff_t>(aligned_[0] * 2));
     std::vector<std::int16_t> rest(all.begin() + static_cast<std::ptrdiff_t>(aligned_[0] * 2), all.end());
     // One .bin per track, names in another case than the sheet's, the
@@ -273,7 +263,7 @@ TEST_F(DiscImages, BadInputIsRefusedOrPlayedCleanly)
 
     // An image cut inside a sector keeps that sector (the rest is silence),
     // and lists no track that starts past its end.
-    WriteRaw(File("cut.bin"), Concatenated({kSector * 125, kSector * 25 + 300}), false);
+    WriteRaw(File("cut.bin"), WholeDisc({kSector * 125, kSector * 25 + 300}), false);
     Text(File("cut.cue"), "FILE cut.bin BINARY\nTRACK 01 AUDIO\nINDEX 01 00:00:00\nTRACK 02 AUDIO\nINDEX 01 00:01:50\n"
                           "TRACK 03 AUDIO\nINDEX 01 00:02:10\nTRACK 04 AUDIO\nINDEX 01 00:03:00\n");
     disc = OpenDisc(File("cut.cue"));
@@ -318,7 +308,7 @@ TEST(Samples, NotANumberIsSilenceAndInfinityFullScale)
 TEST_F(DiscImages, DrivePathReadsThroughLibcdio)
 {
     std::vector<std::int16_t> image(2352 * 300 / 2, 0x1234);
-    std::vector<std::int16_t> all = Concatenated(aligned_);
+    std::vector<std::int16_t> all = WholeDisc(aligned_);
     image.insert(image.end(), all.begin(), all.end());
     WriteRaw(File("cd.bin"), image, false);
     Text(File("cd.cue"), "FILE \"cd.bin\" BINARY\n TRACK 01 MODE1/2352\n  INDEX 01 00:00:00\n TRACK 02 AUDIO\n  INDEX 01 00:04:00\n"

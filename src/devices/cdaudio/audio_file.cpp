@@ -21,11 +21,11 @@ constexpr std::uint64_t kMaxDiscardedFrames = 8192;
 // A converted file restarts its converter at every multiple of about this
 // many output frames, in continuous play and after seeks alike, so that both
 // give the same frames.
-constexpr std::uint64_t kConverterSpan = 1 << 16;
+constexpr std::uint64_t kConverterSpan = 1 << 14;
 // Beyond this a frame count is garbage (and would overflow the conversion).
 constexpr sf_count_t kMaxSourceFrames = 1'000'000'000'000;
 // Rates outside these are no music (and would make conversion crawl).
-constexpr int kMinRate = 1000;
+constexpr int kMinRate = 8000;
 constexpr int kMaxRate = 1'000'000;
 
 bool LossyStream(int format)
@@ -58,6 +58,7 @@ std::unique_ptr<AudioFile> AudioFile::Open(const std::string& path)
     if (audio->length_ == 0) return nullptr;
     audio->rate_ = info.samplerate;
     audio->stereo_.resize(kChunkFrames * 2);
+    audio->discarded_.resize(kChunkFrames * 2);
     if (info.samplerate != static_cast<int>(kSampleRate)) {
         soxr_error_t error = nullptr;
         soxr_io_spec_t io = soxr_io_spec(SOXR_FLOAT32_I, SOXR_FLOAT32_I);
@@ -119,16 +120,18 @@ bool AudioFile::SeekTo(std::uint64_t at)
     if (!positioned_) return false;
     std::uint64_t discard = at - restart;
     if (resampler_) {
-        soxr_clear(resampler_);
+        // A converter that has taken nothing yet is as a cleared one, and
+        // clearing designs its filters again, which is slow.
+        if (converterUsed_) soxr_clear(resampler_);
+        converterUsed_ = true;
         soxr_set_input_fn(resampler_, SupplyInput, this, kChunkFrames);
         discard += preroll * kSampleRate / rate;
     } else {
         discard += preroll;
     }
-    std::vector<std::int16_t> discarded(kChunkFrames * 2);
     while (discard > 0) {
         std::size_t n = static_cast<std::size_t>(std::min<std::uint64_t>(discard, kChunkFrames));
-        if (ReadFrames(discarded.data(), n) < n) break;
+        if (ReadFrames(discarded_.data(), n) < n) break;
         discard -= n;
     }
     return true;

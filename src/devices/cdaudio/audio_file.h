@@ -50,9 +50,11 @@ private:
     std::uint64_t span_ = 0;              // converted files: restart spacing
     std::uint64_t converterPreroll_ = 0;  // source frames
     bool positioned_ = false;
+    bool converterUsed_ = false;
     bool inputEnded_ = false;
     std::vector<float> stereo_;      // that chunk as stereo
     std::vector<float> converted_;
+    std::vector<std::int16_t> discarded_;  // frames read only to be thrown away
 };
 
 }  // namespace cdaudio

@@ -8,14 +8,17 @@ namespace cdaudio {
 namespace {
 constexpr std::size_t kChunkFrames = 4096;
 // Frames kept behind the decoder: more than a converter looks back, and a
-// second and a half of stepping back.
-constexpr std::size_t kHistoryFrames = 1 << 16;
+// most of a second of stepping back.
+constexpr std::size_t kHistoryFrames = 1 << 15;
 }  // namespace
 
 SourceStream::SourceStream(sf_private_tag* file, int channels, bool lossy)
-    : file_(file), channels_(channels), lossy_(lossy), input_(kChunkFrames * static_cast<std::size_t>(channels))
+    : file_(file),
+      channels_(channels),
+      lossy_(lossy),
+      input_(new float[kChunkFrames * static_cast<std::size_t>(channels)]),
+      history_(lossy ? new float[kHistoryFrames * 2] : nullptr)
 {
-    if (lossy_) history_.resize(kHistoryFrames * 2);
 }
 
 SourceStream::~SourceStream() { sf_close(file_); }
@@ -23,7 +26,7 @@ SourceStream::~SourceStream() { sf_close(file_); }
 std::size_t SourceStream::Decode(float* stereo, std::size_t frames)
 {
     frames = std::min(frames, kChunkFrames);
-    sf_count_t got = sf_readf_float(file_, input_.data(), static_cast<sf_count_t>(frames));
+    sf_count_t got = sf_readf_float(file_, input_.get(), static_cast<sf_count_t>(frames));
     if (got <= 0) return 0;
     for (sf_count_t i = 0; i < got; ++i) {
         const float* frame = &input_[static_cast<std::size_t>(i * channels_)];

@@ -7,7 +7,7 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <vector>
+#include <memory>
 
 struct sf_private_tag;
 
@@ -32,13 +32,15 @@ private:
     sf_private_tag* file_;
     int channels_;
     bool lossy_;
-    std::vector<float> input_;  // one chunk, all channels
+    // Left uninitialised: they are large, and every frame is written
+    // before it is read.
+    std::unique_ptr<float[]> input_;  // one chunk, all channels
     // Lossy streams only: the position handed out next, the decoder's
     // position, and the frames before it in a ring.
     std::uint64_t position_ = 0;
     std::uint64_t decoded_ = 0;
     std::uint64_t kept_ = 0;
-    std::vector<float> history_;
+    std::unique_ptr<float[]> history_;
 };
 
 }  // namespace cdaudio
