@@ -50,7 +50,8 @@ std::shared_ptr<Disc> OpenDisc(const std::string& path, std::string* missingFile
     if (extension != ".CUE" && extension != ".TOC") return nullptr;
     std::string text;
     if (!ReadTextFile(path, kMaxSheetBytes, text)) return nullptr;
-    std::shared_ptr<Disc> disc = extension == ".CUE" ? OpenCueSheet(path, text, &missing) : OpenTocFile(path, text, &missing);
+    std::shared_ptr<Disc> disc =
+        extension == ".CUE" ? OpenCueSheet(path, text, &missing) : OpenTocFile(path, text, &missing);
     if (disc) missing.clear();
     return disc;
 }

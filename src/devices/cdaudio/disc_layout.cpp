@@ -20,7 +20,10 @@ void DiscLayout::AddAudio(int source, std::uint64_t offset, std::uint64_t frames
     end_ += frames;
 }
 
-void DiscLayout::AddSilence(std::uint64_t frames) { AddAudio(-1, 0, frames); }
+void DiscLayout::AddSilence(std::uint64_t frames)
+{
+    AddAudio(-1, 0, frames);
+}
 
 void DiscLayout::PadTrackToSector()
 {
@@ -29,7 +32,10 @@ void DiscLayout::PadTrackToSector()
     if (partial != 0) AddSilence(kFramesPerSector - partial);
 }
 
-void DiscLayout::BeginTrack(bool audio) { tracks_.push_back({end_, end_, audio}); }
+void DiscLayout::BeginTrack(bool audio)
+{
+    tracks_.push_back({end_, end_, audio});
+}
 
 void DiscLayout::MarkStart(std::uint64_t framesIntoTrack)
 {
@@ -57,7 +63,8 @@ std::shared_ptr<Disc> DiscLayout::Build() const
         std::uint64_t to = std::min(p.start + p.length, last);
         if (from >= to) continue;
         std::uint64_t skipped = from - p.start;
-        std::uint64_t offset = p.source < 0 ? 0 : p.offset + (sources_[p.source].kind == SourceKind::Decoded ? skipped : skipped * 4);
+        std::uint64_t offset =
+            p.source < 0 ? 0 : p.offset + (sources_[p.source].kind == SourceKind::Decoded ? skipped : skipped * 4);
         pieces.push_back({from - origin, to - from, p.source, offset});
     }
     return std::make_shared<FileDisc>(std::move(tracks), sources_, std::move(pieces));
