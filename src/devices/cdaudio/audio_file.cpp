@@ -21,7 +21,7 @@ constexpr std::uint64_t kMaxDiscardedFrames = 8192;
 // A converted file restarts its converter at every multiple of about this
 // many output frames, in continuous play and after seeks alike, so that both
 // give the same frames.
-constexpr std::uint64_t kConverterSpan = 1 << 14;
+constexpr std::uint64_t kConverterSpan = 1 << 12;
 // Beyond this a frame count is garbage (and would overflow the conversion).
 constexpr sf_count_t kMaxSourceFrames = 1'000'000'000'000;
 // Rates outside these are no music (and would make conversion crawl).
