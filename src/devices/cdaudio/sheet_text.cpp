@@ -40,13 +40,14 @@ std::optional<std::uint64_t> ParseMsf(const std::string& word)
     std::size_t first = word.find(':');
     std::size_t second = first == std::string::npos ? first : word.find(':', first + 1);
     if (second == std::string::npos || word.find(':', second + 1) != std::string::npos) return std::nullopt;
-    std::optional<std::uint64_t> m = ParseCount(word.substr(0, first));
-    std::string secondsText = word.substr(first + 1, second - first - 1);
-    std::string framesText = word.substr(second + 1);
-    std::optional<std::uint64_t> s = secondsText.size() <= 2 ? ParseCount(secondsText) : std::nullopt;
-    std::optional<std::uint64_t> f = framesText.size() <= 2 ? ParseCount(framesText) : std::nullopt;
-    if (!m || !s || !f || *s >= 60 || *f >= 75 || *m > 100000) return std::nullopt;
-    return (*m * 60 + *s) * 75 + *f;
+    std::string minutes = word.substr(0, first);
+    std::string seconds = word.substr(first + 1, second - first - 1);
+    std::string frames = word.substr(second + 1);
+    if (minutes.size() > 6 || seconds.size() > 2 || frames.size() > 2) return std::nullopt;
+    if (!AllDigits(minutes) || !AllDigits(seconds) || !AllDigits(frames)) return std::nullopt;
+    std::uint64_t m = std::stoull(minutes), s = std::stoull(seconds), f = std::stoull(frames);
+    if (s >= 60 || f >= 75 || m > 100000) return std::nullopt;
+    return (m * 60 + s) * 75 + f;
 }
 
 std::string FileBesideSheet(const std::string& sheetPath, const std::string& name)
