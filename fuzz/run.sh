@@ -3,8 +3,9 @@
 # go to a scratch corpus first; then fuzz/corpus/<name>/ is rebuilt as the
 # hand-written seeds (named files) plus the smallest set of found inputs
 # (named by their SHA-1) that covers what the old corpus and the new inputs
-# cover together. Crash inputs land in BUILD/fuzz-artifacts/. Exits non-zero
-# when any program found a fault.
+# cover together. The cue and TOC targets use the keyword dictionaries
+# fuzz/cue.dict and fuzz/toc.dict. Crash inputs land in BUILD/fuzz-artifacts/.
+# Exits non-zero when any program found a fault.
 #   fuzz/run.sh BUILD SECONDS name...
 set -u
 build=$1
@@ -21,12 +22,17 @@ for name in $names; do
         disc_cue|disc_toc|set_file) max_len=4096 ;;
         *) max_len=8192 ;;
     esac
+    case $name in
+        disc_cue) dict="-dict=$root/fuzz/cue.dict" ;;
+        disc_toc) dict="-dict=$root/fuzz/toc.dict" ;;
+        *) dict="" ;;
+    esac
     corpus=$root/fuzz/corpus/$name
     scratch=$build/fuzz-scratch/$name
     log=$build/fuzz-logs/$name.log
     mkdir -p "$scratch"
     if ! "$build/fuzz/fuzz_$name" -max_total_time="$seconds" -max_len="$max_len" -timeout=10 \
-        -print_final_stats=1 -artifact_prefix="$build/fuzz-artifacts/$name-" \
+        -print_final_stats=1 $dict -artifact_prefix="$build/fuzz-artifacts/$name-" \
         "$scratch" "$corpus" >"$log" 2>&1; then
         failed="$failed $name"
     fi

@@ -3,10 +3,11 @@
 set -e
 PACKAGES="cmake ninja-build g++ pkg-config make
 qt6-base-dev libgl-dev portaudio19-dev libsndfile1-dev libsoxr-dev
-libcdio-dev libcdio-paranoia-dev libcue-dev libfreetype-dev
+libcdio-dev libcdio-paranoia-dev libfreetype-dev
 fonts-ipafont-gothic fonts-liberation2
 libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev
-dpkg-dev desktop-file-utils appstream lintian"
+dpkg-dev desktop-file-utils appstream lintian
+sox shntool cdrdao flac vorbis-tools"
 # `install-deps.sh bench`: also the X server the start-up benchmark runs under.
 [ "$1" = bench ] && PACKAGES="$PACKAGES xvfb"
 

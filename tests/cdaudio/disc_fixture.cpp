@@ -22,16 +22,6 @@ std::string Msf(std::uint64_t frames)
     return text;
 }
 
-std::vector<std::int16_t> WholeDisc(const std::vector<std::uint64_t>& lengths)
-{
-    std::vector<std::int16_t> all;
-    for (std::size_t t = 0; t < lengths.size(); ++t) {
-        std::vector<std::int16_t> track = SignedTrack(static_cast<int>(t + 1), lengths[t]);
-        all.insert(all.end(), track.begin(), track.end());
-    }
-    return all;
-}
-
 std::string CueSheet(const std::string& file, const std::string& type, const std::vector<std::uint64_t>& lengths)
 {
     std::string cue = "FILE \"" + file + "\" " + type + "\n";
@@ -51,6 +41,16 @@ void WriteText(const std::string& path, const std::string& text)
 }
 
 }  // namespace
+
+std::vector<std::int16_t> WholeDisc(const std::vector<std::uint64_t>& lengths)
+{
+    std::vector<std::int16_t> all;
+    for (std::size_t t = 0; t < lengths.size(); ++t) {
+        std::vector<std::int16_t> track = SignedTrack(static_cast<int>(t + 1), lengths[t]);
+        all.insert(all.end(), track.begin(), track.end());
+    }
+    return all;
+}
 
 std::int16_t Signature(int track, std::uint64_t frame)
 {
@@ -117,7 +117,7 @@ std::string WriteToc(const std::string& folder, const std::vector<std::uint64_t>
     std::string toc = "CD_DA\n";
     std::uint64_t start = 0;
     for (std::uint64_t length : lengths) {
-        toc += "TRACK AUDIO\nFILE \"disc.bin\" " + Msf(start) + " " + Msf(length) + "\n";
+        toc += "TRACK AUDIO\nFILE \"disc.bin\" SWAP " + Msf(start) + " " + Msf(length) + "\n";
         start += length;
     }
     WriteText(folder + "/disc.toc", toc);

@@ -29,11 +29,14 @@ void WriteWav(const std::string& path, const std::vector<std::int16_t>& samples,
 // Stereo 44.1 kHz frames of track `track` carrying Signature.
 std::vector<std::int16_t> SignedTrack(int track, std::uint64_t frames);
 
+// Those tracks of the given lengths, end to end.
+std::vector<std::int16_t> WholeDisc(const std::vector<std::uint64_t>& lengths);
+
 // tracks as "01.wav", "02.wav"... in `folder` (which must exist).
 void WriteFolderDisc(const std::string& folder, const std::vector<std::uint64_t>& lengths);
 // "disc.bin" and "disc.cue" (BINARY) in `folder`; lengths are whole sectors.
 std::string WriteBinCue(const std::string& folder, const std::vector<std::uint64_t>& lengths);
-// "disc.bin" (from WriteBinCue) under "disc.toc", a cdrdao TOC file.
+// "disc.bin" (from WriteBinCue, little-endian: SWAP) under "disc.toc", a cdrdao TOC file.
 std::string WriteToc(const std::string& folder, const std::vector<std::uint64_t>& lengths);
 // "whole.wav" and "whole.cue" (WAVE) in `folder`; lengths are whole sectors.
 std::string WriteCueOverWav(const std::string& folder, const std::vector<std::uint64_t>& lengths);

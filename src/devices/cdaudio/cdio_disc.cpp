@@ -9,20 +9,15 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
-
-#include <unistd.h>
 
 namespace cdaudio {
 namespace {
 
 class CdioDisc : public Disc {
 public:
-    CdioDisc(CdIo_t* cdio, std::vector<Track> tracks, std::vector<lsn_t> firstSectors, bool errorCorrected)
-        : Disc(std::move(tracks)), cdio_(cdio), firstSectors_(std::move(firstSectors))
+    CdioDisc(CdIo_t* cdio, std::vector<Track> tracks, lsn_t firstSector)
+        : Disc(std::move(tracks)), cdio_(cdio), firstSector_(firstSector)
     {
-        if (!errorCorrected) return;
         drive_ = cdio_cddap_identify_cdio(cdio_, CDDA_MESSAGE_FORGETIT, nullptr);
         if (drive_ && cdio_cddap_open(drive_) == 0) paranoia_ = cdio_paranoia_init(drive_);
         if (paranoia_) cdio_paranoia_modeset(paranoia_, PARANOIA_MODE_FULL ^ PARANOIA_MODE_NEVERSKIP);
@@ -45,11 +40,15 @@ public:
             }
             std::size_t t = TrackAt(at);
             std::uint64_t within = at - tracks_[t].start;
-            lsn_t sector = firstSectors_[t] + static_cast<lsn_t>(within / kFramesPerSector);
+            lsn_t sector = firstSector_ + static_cast<lsn_t>(at / kFramesPerSector);
             std::size_t skip = static_cast<std::size_t>(within % kFramesPerSector);
             std::size_t n = std::min<std::size_t>(frames, kFramesPerSector - skip);
-            ok = LoadSector(sector) && ok;
-            std::memcpy(out, sector_ + skip * 2, n * 2 * sizeof(std::int16_t));
+            if (tracks_[t].audio) {
+                ok = LoadSector(sector) && ok;
+                std::memcpy(out, sector_ + skip * 2, n * 2 * sizeof(std::int16_t));
+            } else {
+                std::fill(out, out + n * 2, std::int16_t{0});  // data is no sound
+            }
             at += n;
             out += n * 2;
             frames -= n;
@@ -76,7 +75,7 @@ private:
             const std::int16_t* data = cdio_paranoia_read(paranoia_, nullptr);
             ok = data != nullptr;
             if (ok) std::memcpy(sector_, data, sizeof(sector_));
-        } else {
+        } else {  // a drive that paranoia cannot take reads plainly
             ok = cdio_read_audio_sectors(cdio_, sector_, sector, 1) == DRIVER_OP_SUCCESS;
         }
         if (!ok) std::memset(sector_, 0, sizeof(sector_));
@@ -86,7 +85,7 @@ private:
     }
 
     CdIo_t* cdio_;
-    std::vector<lsn_t> firstSectors_;  // per track
+    lsn_t firstSector_;  // of track 1, where the timeline begins
     cdrom_drive_t* drive_ = nullptr;
     cdrom_paranoia_t* paranoia_ = nullptr;
     std::int16_t sector_[kFramesPerSector * 2] = {};
@@ -94,76 +93,38 @@ private:
     bool loaded_ = false;
 };
 
-std::shared_ptr<Disc> FromCdio(CdIo_t* cdio, bool errorCorrected)
+// Every track as the disc numbers it, data tracks too (they read as
+// silence); the timeline begins at track 1 and runs on sector by sector.
+std::shared_ptr<Disc> FromCdio(CdIo_t* cdio)
 {
     if (!cdio) return nullptr;
     track_t first = cdio_get_first_track_num(cdio);
     track_t count = cdio_get_num_tracks(cdio);
-    std::vector<std::uint64_t> lengths;
-    std::vector<lsn_t> firstSectors;
+    std::vector<Track> tracks;
+    lsn_t origin = 0;
+    bool anyAudio = false;
     if (first != CDIO_INVALID_TRACK && count != CDIO_INVALID_TRACK) {
-        for (int t = first; t < first + count && lengths.size() < kMaxTracks; ++t) {
+        for (int t = first; t < first + count && tracks.size() < kMaxTracks; ++t) {
             auto track = static_cast<track_t>(t);
-            if (cdio_get_track_format(cdio, track) != TRACK_FORMAT_AUDIO) continue;
             lsn_t begin = cdio_get_track_lsn(cdio, track);
             lsn_t last = cdio_get_track_last_lsn(cdio, track);
-            if (begin == CDIO_INVALID_LSN || last == CDIO_INVALID_LSN || last < begin) continue;
+            if (begin == CDIO_INVALID_LSN || last == CDIO_INVALID_LSN || last < begin) break;
+            if (tracks.empty()) origin = begin;
+            if (begin < origin) break;
             std::uint64_t length = static_cast<std::uint64_t>(last - begin + 1) * kFramesPerSector;
-            if (length > kMaxTrackFrames) continue;
-            lengths.push_back(length);
-            firstSectors.push_back(begin);
+            if (length > kMaxTrackFrames) break;
+            bool audio = cdio_get_track_format(cdio, track) == TRACK_FORMAT_AUDIO;
+            anyAudio = anyAudio || audio;
+            tracks.push_back({static_cast<std::uint64_t>(begin - origin) * kFramesPerSector, length, audio});
         }
     }
-    if (lengths.empty()) {
+    // Tracks must follow one another without gaps on the timeline.
+    for (std::size_t t = 1; t < tracks.size(); ++t) tracks[t - 1].length = tracks[t].start - tracks[t - 1].start;
+    if (!anyAudio) {
         cdio_destroy(cdio);
         return nullptr;
     }
-    return std::make_shared<CdioDisc>(cdio, TracksFromLengths(lengths), std::move(firstSectors), errorCorrected);
-}
-
-// libcdio divides by the sector size of a track whose TRACK line names no
-// mode (it reads a line up to a NUL or "//"), and that size is then 0.
-bool TrackWithoutMode(const std::string& line)
-{
-    std::istringstream words(line.substr(0, std::min(line.find('\0'), line.find("//"))));
-    std::string keyword, mode;
-    return words >> keyword && keyword == "TRACK" && !(words >> mode);
-}
-
-// libcdio looks for the files a TOC names relative to the current folder,
-// not to the TOC; so it is given a copy of the TOC naming them in full.
-// Returns the copy's path ("" on failure, or for a TOC libcdio would crash
-// on); the caller removes it.
-std::string TocWithFullPaths(const std::string& tocPath)
-{
-    std::ifstream in(tocPath, std::ios::binary);
-    if (!in) return "";
-    std::filesystem::path folder = std::filesystem::path(tocPath).parent_path();
-    std::string text, line;
-    while (std::getline(in, line)) {
-        if (TrackWithoutMode(line)) return "";
-        std::size_t keyword = line.find_first_not_of(" \t");
-        bool namesFile = keyword != std::string::npos &&
-                         (line.compare(keyword, 5, "FILE ") == 0 || line.compare(keyword, 10, "AUDIOFILE ") == 0 ||
-                          line.compare(keyword, 9, "DATAFILE ") == 0);
-        std::size_t open = namesFile ? line.find('"', keyword) : std::string::npos;
-        std::size_t close = open == std::string::npos ? open : line.find('"', open + 1);
-        if (close != std::string::npos) {
-            std::filesystem::path name = line.substr(open + 1, close - open - 1);
-            if (name.is_relative()) line.replace(open + 1, close - open - 1, (folder / name).string());
-        }
-        text += line + "\n";
-    }
-    char copy[] = "/tmp/tornel-toc-XXXXXX.toc";
-    int fd = mkstemps(copy, 4);
-    if (fd < 0) return "";
-    bool written = write(fd, text.data(), text.size()) == static_cast<ssize_t>(text.size());
-    close(fd);
-    if (!written) {
-        unlink(copy);
-        return "";
-    }
-    return copy;
+    return std::make_shared<CdioDisc>(cdio, std::move(tracks), origin);
 }
 
 // libcdio's own handler ends the process on every error it logs (a broken
@@ -182,21 +143,14 @@ void QuietLibcdio()
 
 }  // namespace
 
-std::shared_ptr<Disc> OpenImageDisc(const std::string& path, bool cdrdaoToc)
-{
-    QuietLibcdio();
-    if (!cdrdaoToc) return FromCdio(cdio_open(path.c_str(), DRIVER_BINCUE), false);
-    std::string copy = TocWithFullPaths(path);
-    if (copy.empty()) return nullptr;
-    std::shared_ptr<Disc> disc = FromCdio(cdio_open(copy.c_str(), DRIVER_CDRDAO), false);
-    unlink(copy.c_str());
-    return disc;
-}
-
 std::shared_ptr<Disc> OpenDriveDisc(const std::string& device)
 {
     QuietLibcdio();
-    return FromCdio(cdio_open(device.c_str(), DRIVER_DEVICE), true);
+    // A BIN/CUE image stands in for a drive in tests; libcdio reads it as
+    // it reads a disc, through the same calls.
+    std::string extension = std::filesystem::path(device).extension().string();
+    driver_id_t driver = extension == ".cue" ? DRIVER_BINCUE : DRIVER_DEVICE;
+    return FromCdio(cdio_open(device.c_str(), driver));
 }
 
 std::string FindPhysicalDrive()

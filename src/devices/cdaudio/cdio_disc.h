@@ -1,12 +1,12 @@
-// Discs that libcdio reads: images (BIN/CUE, cdrdao TOC) and the audio
-// tracks of a disc in a physical drive (read through libcdio-paranoia).
+// The disc in a physical drive, read through libcdio and libcdio-paranoia.
 #pragma once
 
 #include "devices/cdaudio/disc.h"
 
 namespace cdaudio {
 
-// Null when the drive holds no disc with audio tracks.
+// Null when the drive holds no disc with audio tracks. A ".cue" path is
+// opened through libcdio's BIN/CUE driver instead, standing in for a drive.
 std::shared_ptr<Disc> OpenDriveDisc(const std::string& device);
 
 // The machine's first CD drive, or "" when it has none.

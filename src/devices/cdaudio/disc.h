@@ -47,17 +47,14 @@ protected:
 std::vector<Track> TracksFromLengths(const std::vector<std::uint64_t>& lengths);
 
 // Opens a disc held in a folder, a .cue or a .toc file; null when it holds
-// no readable audio. When the sheet names a file that is not there, null,
-// and `missingFile` (when given) receives its name; otherwise it is cleared.
+// no readable audio. When a sheet is refused because a file it names is
+// missing or unreadable, `missingFile` (if given) receives that name as the
+// sheet writes it; otherwise it is cleared.
 std::shared_ptr<Disc> OpenDisc(const std::string& path, std::string* missingFile = nullptr);
 
-// Per-format readers used by OpenDisc.
+// Per-format readers used by OpenDisc; `missingFile` as there (never null).
 std::shared_ptr<Disc> OpenFolderDisc(const std::string& folder);
-std::shared_ptr<Disc> OpenCueOverFiles(const std::string& cuePath, const std::string& cueText);
-// `cdrdaoToc`: a cdrdao TOC file rather than a cue sheet over a raw image.
-std::shared_ptr<Disc> OpenImageDisc(const std::string& path, bool cdrdaoToc);
-// True when a cue sheet's FILE lines name raw images (BINARY, MOTOROLA),
-// which libcdio reads, rather than audio files.
-bool CueNamesRawImages(const std::string& cueText);
+std::shared_ptr<Disc> OpenCueSheet(const std::string& cuePath, const std::string& text, std::string* missingFile);
+std::shared_ptr<Disc> OpenTocFile(const std::string& tocPath, const std::string& text, std::string* missingFile);
 
 }  // namespace cdaudio

@@ -17,6 +17,10 @@ public:
     // The file the last disc given to the virtual drive lacked ("" when none).
     const std::string& MissingFile() const { return missingFile_; }
     bool DoorOpen() const { return doorOpen_; }
+    // When the last disc given to the virtual drive was refused because a
+    // file its sheet names is missing or unreadable: that name as the sheet
+    // writes it; otherwise "".
+    const std::string& MissingFile() const { return missingFile_; }
 
     // The disc leaves the drive. The caller must have let go of it first.
     void OpenDoor();

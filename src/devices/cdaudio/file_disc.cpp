@@ -2,55 +2,59 @@
 
 #include <algorithm>
 
+#include "devices/cdaudio/audio_file.h"
+#include "devices/cdaudio/raw_file.h"
+
 namespace cdaudio {
-namespace {
-std::vector<std::uint64_t> Lengths(const std::vector<FileStretch>& stretches)
-{
-    std::vector<std::uint64_t> lengths;
-    for (const FileStretch& s : stretches) lengths.push_back(s.length);
-    return lengths;
-}
-}  // namespace
 
-FileDisc::FileDisc(std::vector<FileStretch> stretches)
-    : Disc(TracksFromLengths(Lengths(stretches))), stretches_(std::move(stretches))
+FileDisc::FileDisc(std::vector<Track> tracks, std::vector<Source> sources, std::vector<Piece> pieces)
+    : Disc(std::move(tracks)),
+      sources_(std::move(sources)),
+      pieces_(std::move(pieces)),
+      decoded_(sources_.size()),
+      raw_(sources_.size()),
+      tried_(sources_.size(), false)
 {
 }
 
-std::uint64_t AudioFileLength(const std::string& path)
-{
-    std::unique_ptr<AudioFile> file = AudioFile::Open(path);
-    return file ? file->Length() : 0;
-}
+FileDisc::~FileDisc() = default;
 
-AudioFile* FileDisc::FileFor(const std::string& path)
+bool FileDisc::ReadPiece(const Piece& piece, std::uint64_t within, std::int16_t* out, std::size_t frames)
 {
-    auto found = files_.find(path);
-    if (found == files_.end()) found = files_.emplace(path, AudioFile::Open(path)).first;
-    return found->second.get();
+    if (piece.source < 0) {
+        std::fill(out, out + frames * 2, std::int16_t{0});
+        return true;
+    }
+    auto s = static_cast<std::size_t>(piece.source);
+    if (!tried_[s]) {
+        tried_[s] = true;
+        if (sources_[s].kind == SourceKind::Decoded) decoded_[s] = AudioFile::Open(sources_[s].path);
+        else raw_[s] = RawFile::Open(sources_[s].path, sources_[s].kind == SourceKind::RawBigEndian);
+    }
+    if (decoded_[s]) return decoded_[s]->Read(piece.offset + within, out, frames);
+    if (raw_[s]) return raw_[s]->Read(piece.offset + within * 4, out, frames);
+    std::fill(out, out + frames * 2, std::int16_t{0});
+    return false;
 }
 
 bool FileDisc::Read(std::uint64_t at, std::int16_t* out, std::size_t frames)
 {
     bool ok = true;
     while (frames > 0) {
-        auto track = std::upper_bound(tracks_.begin(), tracks_.end(), at,
-                                      [](std::uint64_t frame, const Track& t) { return frame < t.start; });
-        if (track == tracks_.begin() || at >= Length()) {
+        auto piece = std::upper_bound(pieces_.begin(), pieces_.end(), at,
+                                      [](std::uint64_t frame, const Piece& p) { return frame < p.start; });
+        if (piece == pieces_.begin() || at >= Length()) {
             std::fill(out, out + frames * 2, std::int16_t{0});
             return false;
         }
-        --track;
-        const FileStretch& stretch = stretches_[static_cast<std::size_t>(track - tracks_.begin())];
-        std::uint64_t within = at - track->start;
-        std::size_t n = static_cast<std::size_t>(std::min<std::uint64_t>(frames, track->length - within));
-        AudioFile* file = FileFor(stretch.path);
-        if (file) {
-            ok = file->Read(stretch.offset + within, out, n) && ok;
-        } else {
-            std::fill(out, out + n * 2, std::int16_t{0});
-            ok = false;
+        --piece;
+        std::uint64_t within = at - piece->start;
+        if (within >= piece->length) {  // only past the last piece
+            std::fill(out, out + frames * 2, std::int16_t{0});
+            return false;
         }
+        auto n = static_cast<std::size_t>(std::min<std::uint64_t>(frames, piece->length - within));
+        ok = ReadPiece(*piece, within, out, n) && ok;
         at += n;
         out += n * 2;
         frames -= n;
