@@ -10,6 +10,7 @@
 #include "cd/program_list.h"
 #include "commands/set_file.h"
 #include "pads/sample_pads.h"
+#include "pads/wave_rate.h"
 #include "shell/console_state.h"
 
 using namespace win;
@@ -21,9 +22,6 @@ namespace {
 // a longer line is taken as a line of its own.
 constexpr int kPieceSize = kPadTitleSize + kPadPathSize + 2;
 constexpr int kHighestLoopCount = 9998;  // the Wave Loop dialog stores 0..9998
-// The rates the mixer accepts, both ends included (as in pads/mixer.cpp).
-constexpr int kLowestRate = 11026;
-constexpr int kHighestRate = 33074;
 
 enum Section { kPadSection, kListSection, kLoopSection, kRateSection, kIgnoredSection };
 
@@ -151,7 +149,7 @@ void ReadLoopLine(Reader& reader, const char* line) {
 
 void ReadRateLine(const char* line) {
     const int rate = LeadingNumber(line);
-    if (rate >= kLowestRate && rate <= kHighestRate) g_waveRate = rate;
+    if (rate >= kLowestWaveRate && rate <= kHighestWaveRate) g_waveRate = rate;
 }
 
 void ReadLine(Reader& reader, const char* line) {
