@@ -14,8 +14,6 @@ public:
     Drive(const Options& options, std::string device);
 
     const std::shared_ptr<Disc>& Current() const { return disc_; }
-    // The file the last disc given to the virtual drive lacked ("" when none).
-    const std::string& MissingFile() const { return missingFile_; }
     bool DoorOpen() const { return doorOpen_; }
     // When the last disc given to the virtual drive was refused because a
     // file its sheet names is missing or unreadable: that name as the sheet
