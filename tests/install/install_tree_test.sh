@@ -19,6 +19,7 @@ fail() { echo "FAIL: $*"; [ -f "$work/out" ] && cat "$work/out"; exit 1; }
 DESTDIR=$dest cmake --install "$build" --prefix /usr >/dev/null
 
 expected="usr/bin/tornel
+$libdir/libtornel_audio.so
 $libdir/libtornel_engine.so
 usr/share/applications/org.tornel.Tornel.desktop
 usr/share/doc/tornel/changelog.gz

@@ -68,4 +68,10 @@ void AddToRegion(std::vector<RECT>& region, const RECT& r) {
     region = std::move(out);
 }
 
+RECT RegionBounds(const std::vector<RECT>& region) {
+    RECT b{0, 0, 0, 0};
+    for (const auto& r : region) b = Union(b, r);
+    return b;
+}
+
 }  // namespace win::core

@@ -12,5 +12,7 @@
 namespace win::core {
 
 void AddToRegion(std::vector<RECT>& region, const RECT& r);
+// The smallest rectangle that holds every piece; empty for an empty region.
+RECT RegionBounds(const std::vector<RECT>& region);
 
 }  // namespace win::core

@@ -6,6 +6,7 @@
 
 #include "platform/core/call_log.h"
 #include "platform/core/rects.h"
+#include "platform/core/region.h"
 #include "platform/core/text_render.h"
 #include "resources/resources.h"
 
@@ -35,6 +36,7 @@ BOOL DrawText(HDC hdc, int x, int y, const RECT* bounds, const char* text, int l
             if (!core::IsEmpty(part)) clip.push_back(part);
         }
         c.clip = &clip;
+        c.clipBounds = core::RegionBounds(clip);
     }
     const core::FontData& font = core::DataOf(hdc->font);
     const core::TextStyle style{core::ToSurfaceColor(hdc->textColor), core::ToSurfaceColor(hdc->bkColor),

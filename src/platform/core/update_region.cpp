@@ -12,14 +12,6 @@
 namespace win {
 namespace core {
 
-namespace {
-RECT Bounds(const std::vector<RECT>& pieces) {
-    RECT b{0, 0, 0, 0};
-    for (const auto& r : pieces) b = Union(b, r);
-    return b;
-}
-}  // namespace
-
 RECT ClientRect() { return RECT{0, 0, kClientWidth, kClientHeight}; }
 
 bool HasUpdate(const Window& w) { return !w.update.empty(); }
@@ -54,7 +46,7 @@ HDC BeginPaint(HWND hwnd, PAINTSTRUCT* ps) {
     std::memset(ps, 0, sizeof *ps);
     ps->hdc = hdc;
     ps->fErase = w->eraseRequested ? TRUE : FALSE;
-    hdc->clipBounds = core::Bounds(hdc->clip);
+    hdc->clipBounds = core::RegionBounds(hdc->clip);
     ps->rcPaint = hdc->clipBounds;
     w->eraseRequested = false;
     return hdc;
