@@ -17,6 +17,7 @@ cdaudio::Options ProgramDriveOptions() {
     options.output = cdaudio::Output::Default;
     options.usePhysicalDrive = true;
     options.askForDisc = AskForDisc;
+    options.tellMissingFile = TellMissingFile;
     return options;
 }
 

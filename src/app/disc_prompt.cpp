@@ -31,3 +31,11 @@ std::string AskForDisc() {
     }
     return QFile::encodeName(chosen).toStdString();
 }
+
+void TellMissingFile(const std::string& name) {
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("Insert Disc"),
+                    QStringLiteral("The disc cannot be played: the file \"%1\" that it names is missing or unreadable.")
+                        .arg(QString::fromUtf8(name.c_str())),
+                    QMessageBox::Ok, QApplication::activeWindow());
+    box.exec();
+}

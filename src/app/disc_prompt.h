@@ -5,3 +5,7 @@
 
 // A folder of audio files, or a .cue / .toc disc image; "" when cancelled.
 std::string AskForDisc();
+
+// Tells the user that the chosen disc names a file that is missing or
+// unreadable, so the drive stays empty.
+void TellMissingFile(const std::string& name);

@@ -7,6 +7,7 @@
 #include <cstring>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "cdaudio/disc_fixture.h"
 #include "devices/cdaudio/cdaudio.h"
@@ -33,6 +34,7 @@ protected:
             ++asked_;
             return answer_;
         };
+        options.tellMissingFile = [this](const std::string& name) { told_.push_back(name); };
         return cdaudio::CreateDevice(options);
     }
 
@@ -67,6 +69,7 @@ protected:
     win::MCIERROR error_ = 0;
     int asked_ = 0;
     std::string answer_;
+    std::vector<std::string> told_;  // missing files the device told of
 };
 
 }  // namespace cdaudio_test

@@ -210,6 +210,7 @@ TEST_F(DeviceTest, DiscLackingAFileStaysOutAndNamesIt)
     Ok("set cdaudio door open");
     answer_ = cue;
     Refused("set cdaudio door closed", MCIERR_FILE_NOT_FOUND);
+    EXPECT_EQ(told_, std::vector<std::string>{"gone.wav"});
     EXPECT_EQ(Ok("status cdaudio media present"), "false");
     EXPECT_EQ(Ok("info cdaudio missing file"), missing);
     Ok("set cdaudio door open");

@@ -33,6 +33,10 @@ struct Options {
     // Asked when "set cdaudio door closed" finds the virtual drive empty:
     // returns a folder, cue or toc path, or "" to leave the drive empty.
     std::function<std::string()> askForDisc;
+    // Told when the disc given at the closing door names a file that is
+    // missing or unreadable (its name as the sheet writes it); the drive
+    // stays empty. Errors of the device itself are silent to the console.
+    std::function<void(const std::string&)> tellMissingFile;
     // Use a physical drive when the machine has one (false in tests).
     bool usePhysicalDrive = true;
 };

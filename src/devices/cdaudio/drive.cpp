@@ -7,7 +7,7 @@
 namespace cdaudio {
 
 Drive::Drive(const Options& options, std::string device)
-    : device_(std::move(device)), askForDisc_(options.askForDisc)
+    : device_(std::move(device)), askForDisc_(options.askForDisc), tellMissingFile_(options.tellMissingFile)
 {
     if (!device_.empty()) disc_ = OpenDriveDisc(device_);
     else if (!options.initialDisc.empty()) disc_ = OpenDisc(options.initialDisc, &missingFile_);
@@ -31,7 +31,9 @@ void Drive::CloseDoor()
     }
     if (disc_ || !askForDisc_) return;
     std::string path = askForDisc_();
-    if (!path.empty()) disc_ = OpenDisc(path, &missingFile_);
+    if (path.empty()) return;
+    disc_ = OpenDisc(path, &missingFile_);
+    if (!disc_ && !missingFile_.empty() && tellMissingFile_) tellMissingFile_(missingFile_);
 }
 
 void Drive::Probe()

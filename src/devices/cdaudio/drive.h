@@ -31,6 +31,7 @@ public:
 private:
     std::string device_;  // "" for the virtual drive
     std::function<std::string()> askForDisc_;
+    std::function<void(const std::string&)> tellMissingFile_;
     std::shared_ptr<Disc> disc_;
     std::string missingFile_;
     bool doorOpen_ = false;
