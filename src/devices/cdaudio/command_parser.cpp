@@ -151,7 +151,7 @@ constexpr Keyword kSysinfo[] = {
     {"open", Action::OpenOnly},
 };
 
-struct VerbSpec {
+struct VerbForm {
     std::string_view word;
     Verb verb;
     const Keyword* keywords;
@@ -159,25 +159,25 @@ struct VerbSpec {
 };
 
 template <std::size_t N>
-constexpr VerbSpec Spec(std::string_view word, Verb verb, const Keyword (&keywords)[N])
+constexpr VerbForm Form(std::string_view word, Verb verb, const Keyword (&keywords)[N])
 {
     return {word, verb, keywords, N};
 }
-constexpr VerbSpec Spec(std::string_view word, Verb verb) { return {word, verb, nullptr, 0}; }
+constexpr VerbForm Form(std::string_view word, Verb verb) { return {word, verb, nullptr, 0}; }
 
-constexpr VerbSpec kVerbs[] = {
-    Spec("open", Verb::Open, kOpen),
-    Spec("close", Verb::Close),
-    Spec("status", Verb::Status, kStatus),
-    Spec("set", Verb::Set, kSet),
-    Spec("play", Verb::Play, kPlay),
-    Spec("seek", Verb::Seek, kSeek),
-    Spec("stop", Verb::Stop),
-    Spec("pause", Verb::Pause),
-    Spec("resume", Verb::Resume),
-    Spec("capability", Verb::Capability, kCapability),
-    Spec("info", Verb::Info, kInfo),
-    Spec("sysinfo", Verb::Sysinfo, kSysinfo),
+constexpr VerbForm kVerbs[] = {
+    Form("open", Verb::Open, kOpen),
+    Form("close", Verb::Close),
+    Form("status", Verb::Status, kStatus),
+    Form("set", Verb::Set, kSet),
+    Form("play", Verb::Play, kPlay),
+    Form("seek", Verb::Seek, kSeek),
+    Form("stop", Verb::Stop),
+    Form("pause", Verb::Pause),
+    Form("resume", Verb::Resume),
+    Form("capability", Verb::Capability, kCapability),
+    Form("info", Verb::Info, kInfo),
+    Form("sysinfo", Verb::Sysinfo, kSysinfo),
 };
 
 enum class Match { Whole, Short, No };
@@ -257,7 +257,7 @@ MCIERROR Apply(const Keyword& keyword, Words& words, Command& c, bool& seen)
     return MCIERR_UNRECOGNIZED_KEYWORD;
 }
 
-MCIERROR ParseFlags(const VerbSpec& spec, Words& words, Command& c)
+MCIERROR ParseFlags(const VerbForm& form, Words& words, Command& c)
 {
     bool itemSeen = false;
     while (!words.AtEnd()) {
@@ -271,7 +271,7 @@ MCIERROR ParseFlags(const VerbSpec& spec, Words& words, Command& c)
             }
         };
         look(kCommon, std::size(kCommon));
-        look(spec.keywords, spec.count);
+        look(form.keywords, form.count);
         if (!found) return cutShort ? MCIERR_MISSING_PARAMETER : MCIERR_UNRECOGNIZED_KEYWORD;
         if (MCIERROR e = Apply(*found, words, c, itemSeen)) return e;
     }
@@ -317,21 +317,21 @@ Command ParseCommand(std::string_view text)
         return c;
     }
     std::string_view verb = words.Next();
-    const VerbSpec* spec = nullptr;
-    for (const VerbSpec& candidate : kVerbs) {
-        if (Is(verb, candidate.word)) spec = &candidate;
+    const VerbForm* form = nullptr;
+    for (const VerbForm& candidate : kVerbs) {
+        if (Is(verb, candidate.word)) form = &candidate;
     }
-    if (!spec) {
+    if (!form) {
         c.error = MCIERR_UNRECOGNIZED_COMMAND;
         return c;
     }
-    c.verb = spec->verb;
+    c.verb = form->verb;
     if (words.AtEnd()) {
         c.error = MCIERR_MISSING_DEVICE_NAME;
         return c;
     }
     c.device = words.Next();
-    c.error = ParseFlags(*spec, words, c);
+    c.error = ParseFlags(*form, words, c);
     if (!c.error) c.error = CheckCombination(c);
     return c;
 }
