@@ -42,7 +42,6 @@ HostWindow::HostWindow(win::HWND hwnd, const char* title)
     layout->setMenuBar(menuBar_);
     layout->addWidget(panel_);
     layout->setSizeConstraint(QLayout::SetFixedSize);  // never resized, no maximise
-    menuBar_->setNativeMenuBar(false);
     menuBar_->hide();
 }
 

@@ -11,6 +11,7 @@
 #include <memory>
 
 #include "platform/host.h"
+#include "platform/qt/startup_warmup.h"
 #include "platform/qt/host_window.h"
 #include "platform/qt/modal_boxes.h"
 #include "platform/qt/panel_widget.h"
@@ -26,7 +27,7 @@ constexpr std::int32_t kLongestWaitMs = 60000;
 
 class QtHost final : public win::Host {
 public:
-    QtHost() { wake_.setSingleShot(true); }
+    explicit QtHost(StartupWarmup& warmup) : warmup_(warmup) { wake_.setSingleShot(true); }
 
     win::DWORD TickCount() override {
         const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(
@@ -53,6 +54,7 @@ public:
     }
 
     void WindowShown(win::HWND hwnd) override {
+        warmup_.WaitForFontConfiguration();
         if (HostWindow* w = Find(hwnd)) {
             w->show();
             w->FocusPanel();
@@ -134,6 +136,7 @@ private:
         if (HostWindow* w = Find(win::MainWindow())) w->FocusPanel();
     }
 
+    StartupWarmup& warmup_;
     QTimer wake_;
     std::map<win::HWND, std::unique_ptr<HostWindow>> windows_;
 };
@@ -141,14 +144,20 @@ private:
 }  // namespace
 
 struct HostApplication::Parts {
-    int argc;  // QApplication keeps a reference
+    StartupWarmup warmup;  // first, so that it overlaps the display connection
+    int argc;                // QApplication keeps a reference
     QApplication app;
     QtHost host;
 
-    Parts(int count, char** argv) : argc(count), app(argc, argv) {}
+    Parts(int count, char** argv) : argc(count), app(argc, argv), host(warmup) { warmup.ApplicationReady(true); }
+    ~Parts() { warmup.Wait(); }  // its thread may still be using the application
 };
 
 HostApplication::HostApplication(int argc, char** argv) : parts_(std::make_unique<Parts>(argc, argv)) {
+    // The menu is drawn in the window, as on the real system. Said before any
+    // menu bar exists, this also spares the start-up a session-bus query for
+    // a global menu (without a session bus, an attempt to launch one).
+    QCoreApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
     win::InstallHost(&parts_->host);
 }
 
