@@ -8,7 +8,9 @@
 // at a time, before the first window is created.
 #pragma once
 
+#include <cstdlib>
 #include <functional>
+#include <new>
 #include <string>
 #include <vector>
 
@@ -20,10 +22,18 @@ namespace win {
 
 // The window's pixels: 640x480, 0x00RRGGBB per pixel (QImage::Format_RGB32).
 // The paint and the immediate primitives both draw here.
+// Its memory comes zeroed from the system and costs nothing until drawn on,
+// so a black window needs no fill before its first paint.
 struct Surface {
     static constexpr int kWidth = 640;
     static constexpr int kHeight = 480;
     std::uint32_t pixels[kWidth * kHeight];
+
+    static void* operator new(std::size_t size) {
+        if (void* zeroed = std::calloc(1, size)) return zeroed;
+        throw std::bad_alloc();
+    }
+    static void operator delete(void* surface) { std::free(surface); }
 };
 
 // The modal dialog as the core sees it: the template's controls with their

@@ -54,8 +54,9 @@ HWND CreateWindowExA(DWORD exStyle, const char* className, const char* windowNam
     w->proc = cls->wc.lpfnWndProc;
     w->style = style;
     w->icon = cls->wc.hIcon;
-    w->surface = std::make_unique<Surface>();
-    std::fill(std::begin(w->surface->pixels), std::end(w->surface->pixels), BackgroundOf(cls->wc));
+    w->surface.reset(new Surface);
+    if (const std::uint32_t background = BackgroundOf(cls->wc); background != 0)
+        std::fill(std::begin(w->surface->pixels), std::end(w->surface->pixels), background);
     state.windows.push_back(std::move(owned));
     if (!core::FindWindow(state.mainWindow)) state.mainWindow = w;
     core::CurrentHostOrNull().WindowCreated(w, w->title.c_str());

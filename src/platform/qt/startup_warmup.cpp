@@ -2,23 +2,37 @@
 
 #include <fontconfig/fontconfig.h>
 
+#include <QBuffer>
 #include <QDBusConnection>
 #include <QFontDatabase>
+#include <QImageReader>
 #include <QStringList>
 
 namespace qthost {
 
+namespace {
+
+// The menu bar's overflow arrow is the first image Qt reads, and reading it
+// asks every image plugin whether it knows the file: each a library to load.
+// Asking them about nothing loads them all.
+void LoadImagePlugins() {
+    QBuffer nothing;
+    QImageReader(&nothing).canRead();
+}
+
+}  // namespace
+
 // FcInit sets the process's configuration atomically, every function of
-// QFontDatabase is thread-safe, and the bus connections are shared by all
-// threads, so the main thread may ask for any of them at any moment: it finds
-// them ready, or waits on Qt's lock for this thread to finish.
+// QFontDatabase is thread-safe, and Qt's plugin loader and bus connections
+// are shared by all threads behind locks, so the main thread may ask for any
+// of them at any moment: it finds them ready, or waits for these threads.
 StartupWarmup::StartupWarmup()
-    : worker_([this, ready = application_.get_future()]() mutable {
+    : fonts_([this, ready = application_.get_future()]() mutable {
           FcInit();
           fontConfiguration_.count_down();
           if (!ready.get()) return;
           QFontDatabase::families();
-          QDBusConnection::sessionBus();
+          LoadImagePlugins();
       }) {}
 
 StartupWarmup::~StartupWarmup() {
@@ -26,16 +40,20 @@ StartupWarmup::~StartupWarmup() {
     Wait();
 }
 
+// The bus has a thread of its own: on a desktop without a session bus the
+// attempt to launch one takes longest of all.
 void StartupWarmup::ApplicationReady(bool ready) {
     if (told_) return;
     told_ = true;
+    if (ready) bus_ = std::thread([] { QDBusConnection::sessionBus(); });
     application_.set_value(ready);
 }
 
 void StartupWarmup::WaitForFontConfiguration() { fontConfiguration_.wait(); }
 
 void StartupWarmup::Wait() {
-    if (worker_.joinable()) worker_.join();
+    if (fonts_.joinable()) fonts_.join();
+    if (bus_.joinable()) bus_.join();
 }
 
 }  // namespace qthost

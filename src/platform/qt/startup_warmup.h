@@ -1,9 +1,9 @@
-// Does on a second core, while the main thread connects to the display and
+// Does on other cores, while the main thread connects to the display and
 // builds the window, the slow steps Qt would otherwise take on the main
 // thread just before the window appears: reading the desktop's font
-// configuration and listing its fonts (for the menu bar), and connecting to
-// the session bus (for the accessibility bridge; on a desktop without a
-// session bus, an attempt to launch one).
+// configuration and listing its fonts, and loading the image plugins (for
+// the menu bar), and connecting to the session bus (for the accessibility
+// bridge; on a desktop without a session bus, an attempt to launch one).
 #pragma once
 
 #include <future>
@@ -19,9 +19,9 @@ public:
     StartupWarmup(const StartupWarmup&) = delete;
     StartupWarmup& operator=(const StartupWarmup&) = delete;
 
-    // Qt's font database and bus connections exist only with the application
-    // object: once it does, the rest follows. Without it only the font
-    // configuration is read.
+    // Qt's font database, plugins and bus connections exist only with the
+    // application object: once it does, the rest follows. Without it only
+    // the font configuration is read.
     void ApplicationReady(bool ready);
 
     // Returns once the font configuration is read. Called before the window
@@ -36,7 +36,8 @@ private:
     std::promise<bool> application_;
     bool told_ = false;
     std::latch fontConfiguration_{1};
-    std::thread worker_;
+    std::thread fonts_;
+    std::thread bus_;
 };
 
 }  // namespace qthost
