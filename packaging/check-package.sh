@@ -11,6 +11,8 @@ trap 'rm -rf "$work"' EXIT
 
 echo "== $deb"
 dpkg-deb --field "$deb" Package Version Architecture Depends Recommends
+# Loaded at run time, so no binary names it: without it the package is silent.
+dpkg-deb --field "$deb" Depends | grep -q 'libportaudio2'
 echo "== files"
 dpkg-deb --contents "$deb"
 

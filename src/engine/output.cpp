@@ -1,5 +1,6 @@
 #include "engine/output.h"
 
+#include "audio/portaudio_library.h"
 #include "audio/sound_card.h"
 #include "audio/thread_priority.h"
 
@@ -15,25 +16,31 @@ std::atomic<long long> g_standInMs{-1};
 
 // The default output at `rate`, or null (PortAudio left terminated).
 PaStream* OpenDefaultDevice(int rate, void* self, PaStreamCallback* callback) {
-    std::lock_guard guard(audio::PortAudioLock());
-    if (Pa_Initialize() != paNoError)
+    const audio::PortAudioLibrary* pa = audio::PortAudio();
+    if (!pa)
         return nullptr;
-    const PaDeviceIndex device = Pa_GetDefaultOutputDevice();
-    const PaDeviceInfo* info = device == paNoDevice ? nullptr : Pa_GetDeviceInfo(device);
+    std::lock_guard guard(audio::PortAudioLock());
+    if (pa->Initialize() != paNoError)
+        return nullptr;
+    const PaDeviceIndex device = pa->GetDefaultOutputDevice();
+    const PaDeviceInfo* info = device == paNoDevice ? nullptr : pa->GetDeviceInfo(device);
     PaStream* stream = nullptr;
     if (info) {
         const PaStreamParameters params{device, 2, paFloat32, info->defaultLowOutputLatency, nullptr};
-        if (Pa_OpenStream(&stream, nullptr, &params, rate, kBlockFrames, paNoFlag, callback, self) == paNoError)
+        if (pa->OpenStream(&stream, nullptr, &params, rate, kBlockFrames, paNoFlag, callback, self) == paNoError)
             return stream;
     }
-    Pa_Terminate();
+    pa->Terminate();
     return nullptr;
 }
 
+// Only a device that opened reaches the calls below, so the library is there.
+const audio::PortAudioLibrary& Pa() { return *audio::PortAudio(); }
+
 void CloseDefaultDevice(PaStream* stream) {
     std::lock_guard guard(audio::PortAudioLock());
-    Pa_CloseStream(stream);
-    Pa_Terminate();
+    Pa().CloseStream(stream);
+    Pa().Terminate();
 }
 
 } // namespace
@@ -175,7 +182,7 @@ void Output::Start(Renderer* renderer) {
 
 void Output::StartLocked() {
     running_ = true;
-    if (kind_ == Kind::Device && Pa_StartStream(stream_) != paNoError) {
+    if (kind_ == Kind::Device && Pa().StartStream(stream_) != paNoError) {
         ReplaceWithClockLocked();
         return;
     }
@@ -195,7 +202,7 @@ void Output::StopLocked() {
     if (!running_)
         return;
     if (kind_ == Kind::Device) {
-        Pa_StopStream(stream_);
+        Pa().StopStream(stream_);
     } else if (kind_ == Kind::Clock) {
         stopClock_.store(true, std::memory_order_release);
         clock_.join();
@@ -205,7 +212,7 @@ void Output::StopLocked() {
 
 void Output::CheckLost() {
     std::lock_guard guard(lock_);
-    if (kind_ == Kind::Device && running_ && Pa_IsStreamActive(stream_) != 1)
+    if (kind_ == Kind::Device && running_ && Pa().IsStreamActive(stream_) != 1)
         ReplaceWithClockLocked();
 }
 
@@ -219,7 +226,7 @@ void Output::ReplaceWithClockLocked() {
         return;
     const bool wasRunning = running_;
     if (running_)
-        Pa_AbortStream(stream_);
+        Pa().AbortStream(stream_);
     running_ = false;
     CloseDefaultDevice(stream_);
     stream_ = nullptr;

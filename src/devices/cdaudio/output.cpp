@@ -1,7 +1,5 @@
 #include "devices/cdaudio/output.h"
 
-#include <portaudio.h>
-
 #include <algorithm>
 #include <atomic>
 #include <cmath>
@@ -9,6 +7,7 @@
 #include <vector>
 
 #include "audio/callback_raiser.h"
+#include "audio/portaudio_library.h"
 #include "audio/sound_card.h"
 #include "audio/thread_priority.h"
 #include "devices/cdaudio/disc.h"
@@ -34,35 +33,35 @@ std::int64_t Now()
 
 class PortAudioOutput : public AudioSink {
 public:
-    explicit PortAudioOutput(Renderer& renderer) : renderer_(renderer) {}
+    PortAudioOutput(Renderer& renderer, const audio::PortAudioLibrary& pa) : renderer_(renderer), pa_(pa) {}
 
     ~PortAudioOutput() override
     {
-        if (stream_) Pa_AbortStream(stream_);
+        if (stream_) pa_.AbortStream(stream_);
         std::lock_guard guard(audio::PortAudioLock());
-        if (stream_) Pa_CloseStream(stream_);
-        if (initialised_) Pa_Terminate();
+        if (stream_) pa_.CloseStream(stream_);
+        if (initialised_) pa_.Terminate();
     }
 
     bool Open()
     {
         std::lock_guard guard(audio::PortAudioLock());
-        initialised_ = Pa_Initialize() == paNoError;
+        initialised_ = pa_.Initialize() == paNoError;
         if (!initialised_) return false;
-        const PaDeviceIndex device = Pa_GetDefaultOutputDevice();
-        const PaDeviceInfo* info = device == paNoDevice ? nullptr : Pa_GetDeviceInfo(device);
+        const PaDeviceIndex device = pa_.GetDefaultOutputDevice();
+        const PaDeviceInfo* info = device == paNoDevice ? nullptr : pa_.GetDeviceInfo(device);
         if (!info) return false;
         const double latency = std::chrono::duration<double>(kCardLatency).count();
         const PaStreamParameters params{device, 2, paInt16, std::max(latency, info->defaultLowOutputLatency), nullptr};
         // The callback fills the buffer from the start, so that every frame the
         // card holds was rendered and counts in what has been heard.
-        if (Pa_OpenStream(&stream_, nullptr, &params, kSampleRate, paFramesPerBufferUnspecified,
+        if (pa_.OpenStream(&stream_, nullptr, &params, kSampleRate, paFramesPerBufferUnspecified,
                           paPrimeOutputBuffersUsingStreamCallback, Callback, this) != paNoError) {
             stream_ = nullptr;
             return false;
         }
-        Pa_SetStreamFinishedCallback(stream_, Finished);
-        const PaStreamInfo* granted = Pa_GetStreamInfo(stream_);
+        pa_.SetStreamFinishedCallback(stream_, Finished);
+        const PaStreamInfo* granted = pa_.GetStreamInfo(stream_);
         latencyFrames_ = granted ? static_cast<std::uint32_t>(std::lround(granted->outputLatency * kSampleRate)) : 0;
         return true;
     }
@@ -72,19 +71,19 @@ public:
         renderer_.SetOutputLatency(latencyFrames_);
         lastCallback_.store(Now());
         finished_.store(false);
-        return Pa_StartStream(stream_) == paNoError;
+        return pa_.StartStream(stream_) == paNoError;
     }
 
     bool Lost() const override
     {
         auto silent = std::chrono::nanoseconds(Now() - lastCallback_.load(std::memory_order_relaxed));
-        return finished_.load() || Pa_IsStreamActive(stream_) != 1 || silent > kSilenceBeforeLost;
+        return finished_.load() || pa_.IsStreamActive(stream_) != 1 || silent > kSilenceBeforeLost;
     }
 
     bool OnSoundCard() const override { return true; }
 
     // Aborting drops the card's buffer; the restart fills it afresh.
-    void Drop() override { Pa_AbortStream(stream_); }
+    void Drop() override { pa_.AbortStream(stream_); }
     void Resume() override { Start(); }
 
 private:
@@ -102,6 +101,7 @@ private:
     static void Finished(void* self) { static_cast<PortAudioOutput*>(self)->finished_.store(true); }
 
     Renderer& renderer_;
+    const audio::PortAudioLibrary& pa_;
     PaStream* stream_ = nullptr;
     bool initialised_ = false;
     std::uint32_t latencyFrames_ = 0;
@@ -173,7 +173,9 @@ std::chrono::milliseconds DeviceStandIn() { return std::chrono::milliseconds(g_s
 std::unique_ptr<AudioSink> OpenDefaultOutput(Renderer& renderer)
 {
     if (DeviceStandIn().count() >= 0) return std::make_unique<NullOutput>(renderer, kStandInLatencyFrames);
-    auto output = std::make_unique<PortAudioOutput>(renderer);
+    const audio::PortAudioLibrary* pa = audio::PortAudio();
+    if (!pa) return nullptr;
+    auto output = std::make_unique<PortAudioOutput>(renderer, *pa);
     if (!output->Open()) return nullptr;
     return output;
 }
