@@ -84,6 +84,28 @@ void HostWindow::SetChecked(win::HMENU menu, win::UINT id, bool checked) {
     if (auto it = actions_.find(id); it != actions_.end()) ShowCheck(it->second, checked);
 }
 
+// Qt tells the accessibility bridge of every widget it shows, and the first
+// word makes the bridge connect to the session bus (on a desktop without
+// one, an attempt to launch it). Shown with the window, the panel and the
+// menu bar would hold the window back for that; shown just after, they do
+// not, and the window has its final size from the start.
+void HostWindow::ShowWithContents() {
+    if (isVisible()) return;
+    const bool withMenu = menu_ != nullptr;
+    panel_->hide();
+    menuBar_->hide();
+    setFixedSize(SizeWithContents());
+    show();
+    panel_->show();
+    menuBar_->setVisible(withMenu);
+}
+
+// What the layout gives the window once the panel and the menu bar show.
+QSize HostWindow::SizeWithContents() const {
+    const QSize panel = panel_->size();
+    return {panel.width(), panel.height() + (menu_ ? menuBar_->heightForWidth(panel.width()) : 0)};
+}
+
 void HostWindow::Destroyed() {
     destroyed_ = true;
     hide();

@@ -24,6 +24,8 @@ public:
     void SetTitle(const char* title);
     void AttachMenu(win::HMENU menu);
     void SetChecked(win::HMENU menu, win::UINT id, bool checked);
+    // Shows the window, then what it holds.
+    void ShowWithContents();
     // The core destroyed the window: hide it for good.
     void Destroyed();
     // Gives the keyboard back to the panel (after a menu or a modal box).
@@ -34,6 +36,7 @@ protected:
 
 private:
     void AddEntries(QMenu* menu, const std::vector<win::MenuEntry>& entries);
+    QSize SizeWithContents() const;
 
     win::HWND hwnd_;
     PanelWidget* panel_;

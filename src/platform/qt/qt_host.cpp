@@ -56,7 +56,7 @@ public:
     void WindowShown(win::HWND hwnd) override {
         warmup_.WaitForFontConfiguration();
         if (HostWindow* w = Find(hwnd)) {
-            w->show();
+            w->ShowWithContents();
             w->FocusPanel();
         }
     }
