@@ -18,6 +18,10 @@
 // [SECTION] Multimedia: command strings, aux devices, wave volume
 #pragma once
 
+#if defined(TORNEL_NATIVE_WIN32)
+#include "platform/win32/system_names.h"
+#else
+
 #include <cstddef>
 #include <cstdint>
 
@@ -476,3 +480,5 @@ using HWAVEOUT = void*;
 MMRESULT waveOutSetVolume(HWAVEOUT device, DWORD volume);
 
 }  // namespace win
+
+#endif  // TORNEL_NATIVE_WIN32
