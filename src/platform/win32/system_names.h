@@ -31,6 +31,11 @@
 #undef auxSetVolume
 #undef waveOutSetVolume
 
+// The device reports notifications by these names inside `win`.
+#undef MCI_NOTIFY_SUCCESSFUL
+#undef MCI_NOTIFY_SUPERSEDED
+#undef MCI_NOTIFY_ABORTED
+
 #include <cderr.h>
 #include <commdlg.h>
 #include <shellapi.h>
@@ -166,6 +171,10 @@ using ::ReplaceFileA;
 using ::SetEndOfFile;
 using ::VerLanguageNameA;
 using ::WriteFile;
+
+constexpr WPARAM MCI_NOTIFY_SUCCESSFUL = 0x0001;
+constexpr WPARAM MCI_NOTIFY_SUPERSEDED = 0x0002;
+constexpr WPARAM MCI_NOTIFY_ABORTED = 0x0004;
 
 // The outer window is 640 by 480 on every host; the frame takes what the
 // system's metrics say from it.
