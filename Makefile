@@ -89,3 +89,20 @@ package-check: package
 
 clean:
 	rm -rf $(BUILD) $(TEST_BUILD) $(PLAIN_BUILD)
+
+# The native Windows program (the console on the system's own window, GDI
+# and dialogs) and what a Windows user downloads:
+# $(WINDOWS_BUILD)/tornel-<version>-windows-x64.zip and, with nsis, its
+# setup program.
+WINDOWS_BUILD ?= build-windows
+TORNEL_VERSION = $(shell sed -n 's/^project(tornel VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
+WINDOWS_ZIP = $(WINDOWS_BUILD)/tornel-$(TORNEL_VERSION)-windows-x64.zip
+.PHONY: windows test-windows-e2e
+windows: windows-deps
+	cmake -S . -B $(WINDOWS_BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Release $(WINDOWS_CMAKE)
+	cmake --build $(WINDOWS_BUILD) -j $(JOBS) --target tornel tornel-console tornel-e2e demo_disc demo_samples
+	packaging/windows/pack.sh $(WINDOWS_BUILD) $(TORNEL_VERSION) $$(scripts/build-windows-deps.sh --prefix)
+
+# The zip unpacked and its tornel.exe driven under Wine on a virtual display.
+test-windows-e2e: windows
+	tests/windows/run-e2e.sh $(WINDOWS_BUILD)/bin/tornel-e2e.exe $(WINDOWS_ZIP) $(WINDOWS_BUILD)/e2e

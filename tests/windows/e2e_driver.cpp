@@ -1,9 +1,13 @@
 // tornel-e2e <folder> <sample path> [screenshot.bmp]: starts <folder>\tornel.exe
 // and drives it as a user would, through its window: the panel is painted,
 // the demo disc's three tracks are numbered, pad 1 is loaded through its
-// Load button and the file dialog, and its key lights its lamp. Every wait
-// has a generous limit and no step measures time: the window's timers run
-// late on some systems.
+// Load button and the file dialog, and its key lights its lamp.
+// tornel-e2e --box <folder> <text> [--then-window]: the program shows a
+// message box that names <text> (a missing file or folder); with
+// --then-window the console comes up once it is answered, else the program
+// ends.
+// Every wait has a generous limit and no step measures time: the window's
+// timers run late on some systems.
 #include <windows.h>
 
 #include <cstdio>
@@ -127,6 +131,54 @@ HWND DialogOf(DWORD processId) {
     return search.found;
 }
 
+// Every text of the window's children, one after another.
+std::string ChildTexts(HWND window) {
+    std::string texts;
+    EnumChildWindows(
+        window,
+        [](HWND child, LPARAM data) -> BOOL {
+            char text[1024] = "";
+            GetWindowTextA(child, text, sizeof text);
+            *reinterpret_cast<std::string*>(data) += std::string(text) + "\n";
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&texts));
+    return texts;
+}
+
+bool Start(const std::string& folder, PROCESS_INFORMATION& process) {
+    std::string command = "\"" + folder + "\\tornel.exe\"";
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    if (CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &startup,
+                       &process))
+        return true;
+    std::fprintf(stderr, "tornel-e2e: cannot start %s (error %lu)\n", command.c_str(), GetLastError());
+    return false;
+}
+
+int ExpectBox(const std::string& folder, const std::string& named, bool thenWindow) {
+    PROCESS_INFORMATION process{};
+    if (!Start(folder, process)) return 1;
+    HWND box = nullptr;
+    if (!WaitFor([&] { return (box = DialogOf(process.dwProcessId)) != nullptr; }))
+        return Fail("no message box came up", process);
+    const std::string texts = ChildTexts(box);
+    std::printf("message box: %s", texts.c_str());
+    if (texts.find(named) == std::string::npos) return Fail("the message box does not name what is missing", process);
+    PostMessageA(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(box, IDOK)));
+    if (thenWindow) {
+        HWND window = nullptr;
+        if (!WaitFor([&] { return (window = FindWindowA(kClass, kClass)) != nullptr; }))
+            return Fail("the console did not come up after the message box", process);
+        PostMessageA(window, WM_CLOSE, 0, 0);
+    }
+    if (WaitForSingleObject(process.hProcess, kPatienceMs) != WAIT_OBJECT_0)
+        return Fail("the program did not end", process);
+    std::puts(thenWindow ? "message box, then the console" : "message box, then the program ended");
+    return 0;
+}
+
 bool Numbered(const Capture& c, int track) {  // track buttons 24 wide from x 320, row 1 at y 30
     return !c.SameBlock(320 + 24 * (track - 1), 30, 320 + 24 * 9, 30, 24, 24);
 }
@@ -134,20 +186,17 @@ bool Numbered(const Capture& c, int track) {  // track buttons 24 wide from x 32
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (argc >= 4 && std::string(argv[1]) == "--box")
+        return ExpectBox(argv[2], argv[3], argc > 4 && std::string(argv[4]) == "--then-window");
     if (argc < 3) {
-        std::fputs("usage: tornel-e2e <folder> <sample path> [screenshot.bmp]\n", stderr);
+        std::fputs("usage: tornel-e2e <folder> <sample path> [screenshot.bmp]\n"
+                   "       tornel-e2e --box <folder> <text> [--then-window]\n",
+                   stderr);
         return 2;
     }
     const std::string folder = argv[1];
-    std::string command = "\"" + folder + "\\tornel.exe\"";
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
     PROCESS_INFORMATION process{};
-    if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &startup,
-                        &process)) {
-        std::fprintf(stderr, "tornel-e2e: cannot start %s (error %lu)\n", command.c_str(), GetLastError());
-        return 1;
-    }
+    if (!Start(folder, process)) return 1;
 
     HWND window = nullptr;
     if (!WaitFor([&] { return (window = FindWindowA(kClass, kClass)) != nullptr; }))

@@ -52,7 +52,8 @@ std::string CannotStartMessage(const std::string& folder, DWORD error) {
     std::string names;
     for (const std::string& name : missing) names += (names.empty() ? "" : ", ") + name;
     return "Tornel cannot start: " + std::string(missing.size() == 1 ? "this file is" : "these files are") +
-           " missing from " + folder + ": " + names + ". Reinstalling Tornel puts them back.";
+           " missing from " + folder + ": " + names + ". Reinstalling Tornel puts " +
+           (missing.size() == 1 ? "it" : "them") + " back.";
 }
 
 }  // namespace
