@@ -23,6 +23,10 @@ rm -rf "$build/package"
 mkdir -p "$stage"
 cp "$build/bin/tornel.exe" "$build/bin/tornel-console.dll" "$stage/"
 
+# Wine's own builds of the system's DLLs tell a system DLL from one that the
+# build failed to make.
+system_dlls=/usr/lib/x86_64-linux-gnu/wine/x86_64-windows
+
 # Every DLL reachable from the program that is not the system's, once.
 pending="tornel.exe tornel-console.dll"
 while [ -n "$pending" ]; do
@@ -30,14 +34,18 @@ while [ -n "$pending" ]; do
     for file in $pending; do
         for dll in $($objdump -p "$stage/$file" | sed -n 's/^\s*DLL Name: //p'); do
             [ -e "$stage/$dll" ] && continue
+            found=""
             for dir in $search; do
                 found=$(find "$dir" -maxdepth 1 -iname "$dll" -print -quit 2>/dev/null || true)
-                if [ -n "$found" ]; then
-                    cp "$found" "$stage/$dll"
-                    next="$next $dll"
-                    break
-                fi
+                [ -n "$found" ] && break
             done
+            if [ -n "$found" ]; then
+                cp "$found" "$stage/$dll"
+                next="$next $dll"
+            elif [ -d "$system_dlls" ] && [ -z "$(find "$system_dlls" -maxdepth 1 -iname "$dll" -print -quit)" ]; then
+                echo "pack.sh: $file needs $dll, which is neither built nor the system's" >&2
+                exit 1
+            fi
         done
     done
     pending=$next

@@ -26,6 +26,7 @@ wineserver -w || true
 # Bad installs: without the engine library, the program names it and ends;
 # without the demo folders, it names them and the console still comes up.
 engine=$(cd "$folder" && ls | grep -i 'engine.*\.dll$' | head -n 1)
+[ -n "$engine" ] || { echo "run-e2e.sh: the zip holds no engine library" >&2; exit 1; }
 for case in engine demo; do
     broken=$work/broken-$case
     cp -r "$folder" "$broken"
