@@ -103,6 +103,8 @@ windows: windows-deps
 	cmake --build $(WINDOWS_BUILD) -j $(JOBS) --target tornel tornel-console tornel-e2e demo_disc demo_samples
 	packaging/windows/pack.sh $(WINDOWS_BUILD) $(TORNEL_VERSION) $$(scripts/build-windows-deps.sh --prefix)
 
-# The zip unpacked and its tornel.exe driven under Wine on a virtual display.
+# The zip unpacked and its tornel.exe driven under Wine on a virtual display;
+# part of `make test-windows`.
+test-windows: test-windows-e2e
 test-windows-e2e: windows
 	tests/windows/run-e2e.sh $(WINDOWS_BUILD)/bin/tornel-e2e.exe $(WINDOWS_ZIP) $(WINDOWS_BUILD)/e2e

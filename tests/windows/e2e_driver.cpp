@@ -99,8 +99,19 @@ bool WaitFor(const std::function<bool()>& done) {
     return false;
 }
 
+// Where the picture of the window goes when a step fails (null: nowhere).
+HWND g_window = nullptr;
+const char* g_failureShot = nullptr;
+
 int Fail(const char* step, PROCESS_INFORMATION& process) {
     std::fprintf(stderr, "tornel-e2e: FAILED: %s\n", step);
+    if (g_window) {
+        RECT r{};
+        GetWindowRect(g_window, &r);
+        std::fprintf(stderr, "tornel-e2e: window at (%ld, %ld, %ld, %ld), %s, %s\n", r.left, r.top, r.right, r.bottom,
+                     IsWindowVisible(g_window) ? "visible" : "hidden", IsIconic(g_window) ? "minimised" : "not minimised");
+    }
+    if (g_window && g_failureShot) SaveBmp(Grab(g_window), g_failureShot);
     TerminateProcess(process.hProcess, 99);
     return 1;
 }
@@ -198,9 +209,11 @@ int main(int argc, char** argv) {
     PROCESS_INFORMATION process{};
     if (!Start(folder, process)) return 1;
 
+    if (argc > 3) g_failureShot = argv[3];
     HWND window = nullptr;
     if (!WaitFor([&] { return (window = FindWindowA(kClass, kClass)) != nullptr; }))
         return Fail("the main window never appeared", process);
+    g_window = window;
     std::puts("window up");
 
     Capture shot;

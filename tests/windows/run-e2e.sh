@@ -14,7 +14,10 @@ unzip -q "$zip" -d "$work"
 folder=$(find "$work" -mindepth 1 -maxdepth 1 -type d | head -n 1)
 
 export WINEPREFIX="$work/wineprefix" WINEDEBUG=-all TORNEL_NULL_AUDIO=1 WINEDLLOVERRIDES="mscoree,mshtml="
-[ -d "$WINEPREFIX/dosdevices" ] || wineboot -i >/dev/null 2>&1
+# A prefix made without a display leaves the first window on it unshown for
+# a long while: the prefix is made on the virtual display too.
+xvfb-run -a wineboot -i >/dev/null 2>&1
+wineserver -w
 # A drive of its own keeps the sample's path within a pad's 49 characters.
 ln -sfn "$folder" "$WINEPREFIX/dosdevices/t:"
 

@@ -50,10 +50,11 @@ std::string CannotStartMessage(const std::string& folder, DWORD error) {
         return "Tornel cannot start: " + std::string(kConsoleDll) + " in " + folder + " cannot be loaded (" +
                SystemMessage(error) + ").";
     std::string names;
-    for (const std::string& name : missing) names += (names.empty() ? "" : ", ") + name;
-    return "Tornel cannot start: " + std::string(missing.size() == 1 ? "this file is" : "these files are") +
-           " missing from " + folder + ": " + names + ". Reinstalling Tornel puts " +
-           (missing.size() == 1 ? "it" : "them") + " back.";
+    for (std::size_t i = 0; i < missing.size(); ++i)
+        names += (i == 0 ? "" : i + 1 == missing.size() ? " and " : ", ") + missing[i];
+    const bool one = missing.size() == 1;
+    return "Tornel cannot start: " + names + (one ? " is" : " are") + " missing from its folder " + folder +
+           ". Reinstalling Tornel puts " + (one ? "it" : "them") + " back.";
 }
 
 }  // namespace

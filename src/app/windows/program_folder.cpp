@@ -26,15 +26,20 @@ bool IsFolder(const std::string& path) {
 }
 
 std::string MissingDemoMessage(const std::string& folder) {
-    std::string missing;
-    for (const char* name : {"demo-disc", "samples"}) {
-        if (IsFolder(folder + "\\" + name)) continue;
-        if (!missing.empty()) missing += " and ";
-        missing += std::string("\"") + name + "\"";
+    struct Part {
+        const char* folder;
+        const char* what;
+    };
+    std::string folders, what;
+    for (const Part& part : {Part{"demo-disc", "the demo disc"}, Part{"samples", "the demo samples"}}) {
+        if (IsFolder(folder + "\\" + part.folder)) continue;
+        const char* joint = folders.empty() ? "" : " and ";
+        folders += joint + std::string("\"") + part.folder + "\"";
+        what += joint + std::string(part.what);
     }
-    if (missing.empty()) return {};
-    return "Tornel cannot find the folder " + missing + " in " + folder +
-           ". The console starts without the demo disc and the demo samples; reinstalling Tornel puts them back.";
+    if (folders.empty()) return {};
+    return "Tornel cannot find " + folders + " in its folder " + folder + ". The console starts without " + what +
+           "; reinstalling Tornel puts " + (what.find(" and ") == std::string::npos ? "it" : "them") + " back.";
 }
 
 }  // namespace winapp
