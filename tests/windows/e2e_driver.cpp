@@ -254,6 +254,28 @@ int main(int argc, char** argv) {
     if (!lit) return Fail("the Z key did not play pad 1 (its lamp stayed dark)", process);
     std::puts("pad 1 played by its key");
 
+    // The resources the console loads from tornel.exe: the menu (whose items
+    // another process cannot read on every system) and the dialogs.
+    if (!GetMenu(window)) return Fail("the window has no menu bar", process);
+    PostMessageA(window, WM_COMMAND, 100, 0);  // Help > About Tornel
+    HWND about = nullptr;
+    if (!WaitFor([&] { return (about = DialogOf(process.dwProcessId)) != nullptr; }))
+        return Fail("About Tornel opened no dialog", process);
+    if (ChildTexts(about).find("Tornel version 3.0 (32-bit) for Windows95") == std::string::npos)
+        return Fail("the About dialog lacks its texts", process);
+    PostMessageA(about, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(about, IDOK)));
+    if (!WaitFor([&] { return !IsWindow(about); })) return Fail("the About dialog did not close", process);
+    PostMessageA(window, WM_COMMAND, 118, 0);  // Setting > Wave Speed
+    HWND speed = nullptr;
+    if (!WaitFor([&] { return (speed = DialogOf(process.dwProcessId)) != nullptr; }))
+        return Fail("Wave Speed opened no dialog", process);
+    BOOL read = FALSE;
+    const UINT rate = GetDlgItemInt(speed, 118, &read, FALSE);
+    PostMessageA(speed, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+    if (!read || rate != 22050) return Fail("the Wave Speed dialog does not show the rate 22050", process);
+    if (!WaitFor([&] { return !IsWindow(speed); })) return Fail("the Wave Speed dialog did not close", process);
+    std::puts("menu and dialogs from the resources");
+
     PostMessageA(window, WM_CLOSE, 0, 0);
     if (WaitForSingleObject(process.hProcess, kPatienceMs) != WAIT_OBJECT_0)
         return Fail("the program did not end after its window was closed", process);
