@@ -2,6 +2,7 @@
 #include <filesystem>
 
 #include "cdaudio/device_fixture.h"
+#include "portable.h"
 
 namespace cdaudio_test {
 namespace {
@@ -131,7 +132,7 @@ namespace {
 // answered while the worker and the output run, and that shutdown is clean.
 TEST(RealTimeOutputs, AnswerWhilePlayingAndShutDownCleanly)
 {
-    setenv("TORNEL_NULL_AUDIO", "1", 1);  // no sound from a test, even where there is a card
+    portable::SetEnv("TORNEL_NULL_AUDIO", "1");  // no sound from a test, even where there is a card
     TempDir dir;
     WriteFolderDisc(dir.Path(), kTrackFrames);
     for (cdaudio::Output output : {cdaudio::Output::Null, cdaudio::Output::Default}) {

@@ -338,6 +338,8 @@ TEST(Samples, NotANumberIsSilenceAndInfinityFullScale)
 
 // The drive path through libcdio and paranoia, with a BIN/CUE image
 // standing in for the drive: data track kept, audio exact, eject and reload.
+// Windows plays a physical drive through the system's own device instead.
+#ifndef _WIN32
 TEST_F(DiscImages, DrivePathReadsThroughLibcdio)
 {
     std::vector<std::int16_t> image(2352 * 300 / 2, 0x1234);
@@ -366,6 +368,7 @@ TEST_F(DiscImages, DrivePathReadsThroughLibcdio)
     ASSERT_NE(drive.Current(), nullptr);
     EXPECT_EQ(drive.Current()->Length(), length);
 }
+#endif
 
 }  // namespace
 }  // namespace cdaudio_test
