@@ -3,6 +3,7 @@
 ; uninstaller registered with the system.
 ;   makensis -DVERSION=3.0 -DSTAGE=<folder> -DOUTFILE=<setup.exe> tornel.nsi
 Unicode true
+!include x64.nsh
 SetCompressor /SOLID lzma
 RequestExecutionLevel admin
 
@@ -14,6 +15,16 @@ OutFile "${OUTFILE}"
 InstallDir "$PROGRAMFILES64\${APP}"
 InstallDirRegKey HKLM "${UNINSTALL_KEY}" "InstallLocation"
 
+; The setup program itself is 32-bit, as every NSIS stub is; the program is
+; 64-bit and goes to the 64-bit Program Files and registry.
+Function .onInit
+  ${IfNot} ${RunningX64}
+    MessageBox MB_OK|MB_ICONSTOP "Tornel needs 64-bit Windows."
+    Abort
+  ${EndIf}
+  SetRegView 64
+FunctionEnd
+
 Page directory
 Page instfiles
 UninstPage uninstConfirm
@@ -21,6 +32,7 @@ UninstPage instfiles
 
 Section "Tornel"
   SetRegView 64
+  SetShellVarContext all
   SetOutPath "$INSTDIR"
   File /r "${STAGE}\*.*"
   WriteUninstaller "$INSTDIR\uninstall.exe"
@@ -37,6 +49,7 @@ SectionEnd
 
 Section "Uninstall"
   SetRegView 64
+  SetShellVarContext all
   Delete "$SMPROGRAMS\${APP}.lnk"
   ; Only what setup put there: the folder may hold the user's own files.
   Delete "$INSTDIR\*.exe"
