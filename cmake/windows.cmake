@@ -5,6 +5,12 @@ if(NOT TORNEL_WINDOWS_DEPS)
   message(FATAL_ERROR "TORNEL_WINDOWS_DEPS must name the prefix printed by scripts/build-windows-deps.sh")
 endif()
 
+# Windows 10 (the UTF-8 code page needs 1903); M_PI as on Linux; no min and
+# max macros to break std::min and std::max.
+add_compile_definitions(_WIN32_WINNT=0x0A00 _USE_MATH_DEFINES NOMINMAX WIN32_LEAN_AND_MEAN)
+
+enable_language(RC)
+
 # Every program and DLL in one folder, since Windows looks for a program's
 # DLLs beside it.
 set(TORNEL_WINDOWS_BIN ${CMAKE_BINARY_DIR}/bin)
@@ -13,6 +19,10 @@ set(CMAKE_RUNTIME_OUTPUT_DIRECTORY ${TORNEL_WINDOWS_BIN})
 # The demo file generators and the test programs run under Wine, with a Wine
 # prefix private to this tree.
 set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_SOURCE_DIR}/scripts/wine-run.sh ${CMAKE_BINARY_DIR}/wineprefix)
+
+# Test programs carry the UTF-8 code page in their manifest, as the program does.
+set(TORNEL_TEST_MANIFEST_RC ${CMAKE_BINARY_DIR}/tests/utf8_code_page.rc)
+file(WRITE ${TORNEL_TEST_MANIFEST_RC} "1 24 \"${CMAKE_SOURCE_DIR}/tests/windows/utf8_code_page.manifest\"\n")
 
 # What a program of this tree needs beside it: the libraries' DLLs and the
 # compiler's runtime (C++ library, unwinder, threads).

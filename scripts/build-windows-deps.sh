@@ -69,11 +69,7 @@ autotools_package() {
         PKG_CONFIG_LIBDIR="$PREFIX/lib/pkgconfig" \
         CPPFLAGS="-I$PREFIX/include" LDFLAGS="-L$PREFIX/lib" \
         --enable-shared --disable-static "$@" >&2 &&
-        make -j "$JOBS" ${TARGET:-} >&2 && make install >&2)
-    # Programs look for DLLs beside them: every DLL goes to bin/.
-    for dll in "$PREFIX"/lib/*.dll; do
-        if [ -f "$dll" ]; then mv "$dll" "$PREFIX/bin/"; fi
-    done
+        make -j "$JOBS" >&2 && make install >&2)
 }
 
 build_googletest() {
@@ -102,13 +98,10 @@ PC
 }
 build_portaudio19() {
     # WMME only: this release's WASAPI host needs headers of its own that
-    # clash with mingw-w64's (AVRT_PRIORITY, IMMDevice undeclared).
-    # The library alone: its test programs take minutes to link.
-    TARGET=lib/libportaudio.la autotools_package portaudio19 --with-winapi=wmme
-    # This release's libtool makes no import library: the linker reads the
-    # DLL itself, under the name -lportaudio looks for.
-    rm -f "$PREFIX/lib/libportaudio.lib"
-    cp "$PREFIX/bin/libportaudio-2.dll" "$PREFIX/lib/libportaudio.dll"
+    # clash with mingw-w64's. Its CMake build, since its libtool makes no
+    # DLL for this host.
+    cmake_package portaudio19 -DPA_USE_WMME=ON -DPA_USE_WASAPI=OFF -DPA_USE_DS=OFF \
+        -DPA_USE_WDMKS=OFF -DPA_USE_WDMKS_DEVICE_INFO=OFF -DPA_USE_ASIO=OFF
 }
 build_libogg() { cmake_package libogg -DINSTALL_DOCS=OFF; }
 build_libvorbis() { cmake_package libvorbis; }
@@ -161,6 +154,11 @@ build() {
         esac
     fi
     rm -rf "$SOURCES/build/$pkg"
+    # Programs look for DLLs beside them: every DLL goes to bin/.
+    mkdir -p "$PREFIX/bin"
+    for dll in "$PREFIX"/lib/*.dll; do
+        if [ -f "$dll" ]; then mv "$dll" "$PREFIX/bin/"; fi
+    done
     if [ "$pkg" = libsndfile ]; then codecs_built > "$STAMPS/$pkg"; else : > "$STAMPS/$pkg"; fi
     log "$pkg built in $(( $(date +%s) - start )) s"
 }

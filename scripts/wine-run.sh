@@ -12,4 +12,7 @@ export WINEDLLOVERRIDES="mscoree,mshtml="
 mkdir -p "$WINEPREFIX"
 # Test programs start in parallel; the first makes the prefix, the others wait.
 flock "$WINEPREFIX/.making" sh -c '[ -f "$WINEPREFIX/.made" ] || { wineboot -i >/dev/null 2>&1 && touch "$WINEPREFIX/.made"; }'
+# The Wine server outlives the program: started here, detached from this
+# program's output, or whoever reads that output (ctest) waits for it too.
+wineserver -p30 </dev/null >/dev/null 2>&1 || true
 exec wine "$@"

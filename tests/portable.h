@@ -4,6 +4,14 @@
 
 #include <string>
 
+// Starts a test of what Windows does otherwise or not at all, `why` saying
+// what; on Linux it does nothing.
+#ifdef _WIN32
+#define SKIP_ON_WINDOWS(why) GTEST_SKIP() << why
+#else
+#define SKIP_ON_WINDOWS(why) static_cast<void>(0)
+#endif
+
 namespace portable {
 
 void SetEnv(const char* name, const char* value, bool overwrite = true);

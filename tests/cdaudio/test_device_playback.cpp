@@ -96,6 +96,7 @@ TEST_F(DeviceTest, PlayFromTheVeryEndStopsAtOnce)
 
 TEST_F(DeviceTest, VanishedFilesPlaySilenceAndQueriesStillAnswer)
 {
+    SKIP_ON_WINDOWS("Windows keeps a file that is open from being removed");
     Ok("play cdaudio from 0 notify");
     Advance(4410);
     std::filesystem::remove_all(dir_.Path());

@@ -5,11 +5,17 @@
 //   DeepFolder deep(4095);   // deep.Path().size() == 4095
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <filesystem>
 #include <string>
 #include <vector>
 
 #include "portable.h"
+
+// Windows keeps a current directory to MAX_PATH unless the system is set to
+// allow long paths: tests at these lengths begin with this.
+#define SKIP_WITHOUT_LONG_PATHS() SKIP_ON_WINDOWS("the current directory is held to MAX_PATH")
 
 class DeepFolder {
 public:

@@ -6,7 +6,7 @@ namespace cdaudio {
 
 std::unique_ptr<RawFile> RawFile::Open(const std::string& path, bool bigEndian)
 {
-    HANDLE file = CreateFileW(win::native::Utf16(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+    HANDLE file = CreateFileW(win::native::Utf16(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                               nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) return nullptr;
     return std::unique_ptr<RawFile>(new RawFile(reinterpret_cast<Handle>(file), bigEndian));

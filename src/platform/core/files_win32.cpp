@@ -48,7 +48,7 @@ BOOL WriteFile(HANDLE file, const void* data, DWORD size, DWORD* written, void*)
     const DWORD allowed = core::DiskAllows(owned, size);
     DWORD done = 0;
     while (done < allowed) {
-        DWORD n = 0;
+        ::DWORD n = 0;
         if (!::WriteFile(file->handle, static_cast<const char*>(data) + done, allowed - done, &n, nullptr) || n == 0)
             break;
         done += n;
@@ -86,7 +86,7 @@ DWORD GetFinalPathNameByHandleA(HANDLE file, char* buffer, DWORD size, DWORD) {
     core::LogCall("GetFinalPathNameByHandleA");
     if (!Valid(file)) return 0;
     std::wstring wide(32768, L'\0');
-    const DWORD n = ::GetFinalPathNameByHandleW(file->handle, wide.data(), static_cast<DWORD>(wide.size()),
+    const ::DWORD n = ::GetFinalPathNameByHandleW(file->handle, wide.data(), static_cast<DWORD>(wide.size()),
                                                 FILE_NAME_NORMALIZED);
     if (n == 0 || n >= wide.size()) return 0;
     wide.resize(n);
