@@ -88,4 +88,40 @@ package-check: package
 	packaging/check-package.sh $(BUILD)
 
 clean:
-	rm -rf $(BUILD) $(TEST_BUILD) $(PLAIN_BUILD)
+	rm -rf $(BUILD) $(TEST_BUILD) $(PLAIN_BUILD) $(WINDOWS_TEST_BUILD) $(WINDOWS_BUILD)
+
+# The Windows build: cross-built with mingw-w64 against libraries built from
+# Debian's own sources (cached, see scripts/build-windows-deps.sh), run under Wine.
+WINDOWS_TEST_BUILD ?= build-windows-test
+WINDOWS_CMAKE = -DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/cmake/mingw-w64-x86_64.cmake \
+	-DTORNEL_WINDOWS_DEPS=$$(scripts/build-windows-deps.sh --prefix) -DTORNEL_BENCH=OFF
+.PHONY: windows-deps test-windows
+windows-deps:
+	@scripts/install-deps.sh windows
+	scripts/build-windows-deps.sh
+
+# The headless suites (platform core, console on the headless host, engine,
+# "cdaudio" device) as Windows programs under Wine, one Wine process a suite.
+test-windows: windows-deps
+	cmake -S . -B $(WINDOWS_TEST_BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Debug $(WINDOWS_CMAKE)
+	cmake --build $(WINDOWS_TEST_BUILD) -j $(JOBS)
+	cd $(WINDOWS_TEST_BUILD) && ctest --output-on-failure -j $(JOBS)
+
+# The native Windows program (the console on the system's own window, GDI
+# and dialogs) and what a Windows user downloads:
+# $(WINDOWS_BUILD)/tornel-<version>-windows-x64.zip and, with nsis, its
+# setup program.
+WINDOWS_BUILD ?= build-windows
+TORNEL_VERSION = $(shell sed -n 's/^project(tornel VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
+WINDOWS_ZIP = $(WINDOWS_BUILD)/tornel-$(TORNEL_VERSION)-windows-x64.zip
+.PHONY: windows test-windows-e2e
+windows: windows-deps
+	cmake -S . -B $(WINDOWS_BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Release $(WINDOWS_CMAKE)
+	cmake --build $(WINDOWS_BUILD) -j $(JOBS) --target tornel tornel-console tornel-e2e demo_disc demo_samples
+	packaging/windows/pack.sh $(WINDOWS_BUILD) $(TORNEL_VERSION) $$(scripts/build-windows-deps.sh --prefix)
+
+# The zip unpacked and its tornel.exe driven under Wine on a virtual display;
+# part of `make test-windows`.
+test-windows: test-windows-e2e
+test-windows-e2e: windows
+	tests/windows/run-e2e.sh $(WINDOWS_BUILD)/bin/tornel-e2e.exe $(WINDOWS_ZIP) $(WINDOWS_BUILD)/e2e

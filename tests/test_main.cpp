@@ -2,11 +2,11 @@
 // so both are replaced before anything reads the environment.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
+#include "portable.h"
 
 int main(int argc, char** argv) {
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    setenv("TORNEL_NULL_AUDIO", "1", 0);
+    portable::SetEnv("QT_QPA_PLATFORM", "offscreen", false);
+    portable::SetEnv("TORNEL_NULL_AUDIO", "1", false);
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

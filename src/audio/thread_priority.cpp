@@ -1,12 +1,9 @@
 #include "audio/thread_priority.h"
 
-#include <sched.h>
-#include <sys/resource.h>
-#include <sys/syscall.h>
-#include <unistd.h>
-
 #include <atomic>
 #include <cstdio>
+
+#include "audio/system_priority.h"
 
 namespace audio {
 namespace {
@@ -31,18 +28,8 @@ int Level(Priority priority, ThreadRole role)
     return 0;
 }
 
-bool SetFifo(long tid, int level)
-{
-    sched_param param{};
-    param.sched_priority = level;
-    // Children of a real-time thread start at normal priority.
-    return sched_setscheduler(static_cast<pid_t>(tid), SCHED_FIFO | SCHED_RESET_ON_FORK, &param) == 0;
-}
-
-bool SetNice(long tid, int level) { return setpriority(PRIO_PROCESS, static_cast<id_t>(tid), level) == 0; }
-
-std::atomic<RaiseStep> g_fifo{SetFifo};
-std::atomic<RaiseStep> g_nice{SetNice};
+std::atomic<RaiseStep> g_fifo{system::SetRealtime};
+std::atomic<RaiseStep> g_nice{system::SetRaised};
 std::atomic<RaiseStep> g_realtimeKit{nullptr};
 std::atomic<RaiseStep> g_installedKit{nullptr};
 std::atomic<Priority> g_obtained[2] = {Priority::Normal, Priority::Normal};
@@ -54,8 +41,6 @@ bool Try(RaiseStep step, long tid, Priority priority, ThreadRole role)
 }
 
 }  // namespace
-
-long CurrentThreadId() { return static_cast<long>(syscall(SYS_gettid)); }
 
 Priority RaiseThread(long tid, ThreadRole role)
 {
@@ -77,11 +62,11 @@ std::string Describe(Priority priority, ThreadRole role)
     const std::string level = std::to_string(Level(priority, role));
     switch (priority) {
     case Priority::Fifo:
-        return "SCHED_FIFO " + level;
+        return system::kRealtimeName + (" " + level);
     case Priority::RealtimeKit:
         return "RealtimeKit " + level;
     case Priority::Nice:
-        return "nice " + level;
+        return system::kRaisedName + (" " + level);
     case Priority::Normal:
         break;
     }
@@ -94,7 +79,7 @@ void SetRealtimeKit(RaiseStep step)
     g_realtimeKit.store(step);
 }
 
-PrioritySteps SystemPrioritySteps() { return {SetFifo, g_installedKit.load(), SetNice}; }
+PrioritySteps SystemPrioritySteps() { return {system::SetRealtime, g_installedKit.load(), system::SetRaised}; }
 
 void SetPriorityStepsForTests(const PrioritySteps& steps)
 {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 
 namespace engine {
 namespace {
@@ -29,7 +30,7 @@ double BesselI0(double x) {
 double WindowedSinc(double u) {
     if (std::fabs(u) >= kHalfWidth)
         return 0.0;
-    const double sinc = u == 0 ? 1.0 : std::sin(M_PI * u) / (M_PI * u);
+    const double sinc = u == 0 ? 1.0 : std::sin(std::numbers::pi * u) / (std::numbers::pi * u);
     const double r = u / kHalfWidth;
     static const double norm = BesselI0(kBeta);
     return sinc * BesselI0(kBeta * std::sqrt(1 - r * r)) / norm;

@@ -7,6 +7,8 @@
 #include <cmath>
 #include <iterator>
 
+#include "audio/sound_file.h"
+
 namespace engine {
 namespace {
 
@@ -86,7 +88,7 @@ size_t ExpectedFrames(const SF_INFO& info) {
 
 std::unique_ptr<Sample> DecodeSample(const char* path) {
     SF_INFO info{};
-    std::unique_ptr<SNDFILE, FileCloser> file(sf_open(path, SFM_READ, &info));
+    std::unique_ptr<SNDFILE, FileCloser> file(audio::OpenSoundFile(path, &info));
     if (!file || info.channels < 1 || info.samplerate < 1000 || info.samplerate > 768000)
         return nullptr;
     const int channels = std::min(info.channels, 2);

@@ -42,6 +42,26 @@ protected:
     }
 };
 
+// Hands `command` to `device` as the system's command-string entry does: the
+// reply is emptied first, a blank command and a command for a name that the
+// device does not answer to (or for no device at all) are refused.
+inline MCIERROR SendToDevice(CommandStringDevice* device, const char* command, char* returnString,
+                             UINT returnLength, HWND callback) {
+    if (returnString && returnLength > 0) returnString[0] = '\0';
+    const auto blank = [](char c) { return c == ' ' || c == '\t'; };
+    const char* p = command ? command : "";
+    while (blank(*p)) ++p;
+    if (!*p) return MCIERR_MISSING_COMMAND_STRING;
+    // The second blank-separated word names the device.
+    while (*p && !blank(*p)) ++p;
+    while (blank(*p)) ++p;
+    const char* end = p;
+    while (*end && !blank(*end)) ++end;
+    if (!device || !device->Answers(std::string_view(p, static_cast<std::size_t>(end - p))))
+        return MCIERR_INVALID_DEVICE_NAME;
+    return device->SendString(command, returnString, returnLength, callback);
+}
+
 // Installs the device that answers for "cdaudio" (not owned; nullptr removes it).
 void InstallCdAudioDevice(CommandStringDevice* device);
 

@@ -1,7 +1,8 @@
 // The platform layer: the subset of the Windows interfaces that the console
 // uses, by their own names and meaning, in a namespace of their own. Console
 // code writes `using namespace win;` and reads like code for the real system;
-// a native Windows build could bind these names to the real ones.
+// the native Windows program binds these names to the real ones
+// (platform/win32/system_names.h).
 //
 // Two hosts stand behind it: the Qt host (the real program) and the headless
 // host (tests). Everything here runs on the one GUI thread.
@@ -17,6 +18,10 @@
 // [SECTION] Kernel: directory, language, files
 // [SECTION] Multimedia: command strings, aux devices, wave volume
 #pragma once
+
+#if defined(TORNEL_NATIVE_WIN32)
+#include "platform/win32/system_names.h"
+#else
 
 #include <cstddef>
 #include <cstdint>
@@ -476,3 +481,5 @@ using HWAVEOUT = void*;
 MMRESULT waveOutSetVolume(HWAVEOUT device, DWORD volume);
 
 }  // namespace win
+
+#endif  // TORNEL_NATIVE_WIN32

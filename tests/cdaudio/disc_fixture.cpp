@@ -8,6 +8,8 @@
 #include <filesystem>
 #include <fstream>
 
+#include "portable.h"
+
 namespace cdaudio_test {
 namespace {
 
@@ -59,10 +61,8 @@ std::int16_t Signature(int track, std::uint64_t frame)
 
 TempDir::TempDir()
 {
-    char pattern[] = "/tmp/tornel-cdaudio-XXXXXX";
-    const char* made = mkdtemp(pattern);
-    if (!made) ADD_FAILURE() << "cannot make a temporary folder";
-    path_ = made ? made : "/tmp";
+    path_ = portable::MakeTempFolder("tornel-cdaudio-");
+    if (path_.empty()) ADD_FAILURE() << "cannot make a temporary folder";
 }
 
 TempDir::~TempDir()

@@ -1,10 +1,11 @@
 #include "engine/engine_fixture.h"
 
 #include <sndfile.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <cmath>
+
+#include "portable.h"
 
 Sound Ramp(size_t frames) {
     Sound sound;
@@ -23,7 +24,7 @@ Sound Sine(double hz, double amplitude, size_t frames, int rate) {
 
 std::string TempPath(const std::string& name) {
     // ctest runs tests of this program in parallel processes: each writes its own files.
-    return testing::TempDir() + "tornel_engine_" + std::to_string(getpid()) + "_" + name;
+    return testing::TempDir() + "tornel_engine_" + std::to_string(portable::ProcessId()) + "_" + name;
 }
 
 std::string WriteSound(const std::string& name, const Sound& sound, int format) {

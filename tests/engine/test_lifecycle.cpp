@@ -10,6 +10,8 @@
 #include <cstdlib>
 #include <fstream>
 
+#include "portable.h"
+
 TEST_F(EngineTest, MissingGarbageAndEmptyFilesDoNotLoad) {
     Open(22050);
     EXPECT_EQ(EngineLoadSample(engine_, TempPath("absent.wav").c_str(), 0, 0), 0u);
@@ -140,7 +142,7 @@ TEST_F(EngineTest, CloseReleasesWhatTheCallerLeftBehind) {
 }
 
 TEST(EngineNullOutput, RunsOnItsOwnClockAndFreesWhileItRuns) {
-    setenv("TORNEL_NULL_AUDIO", "1", 1);
+    portable::SetEnv("TORNEL_NULL_AUDIO", "1");
     EngineConfig config{10, 1, 1, 0};
     const EngineHandle engine = EngineOpen(&config, 33074);
     ASSERT_NE(engine, 0u);

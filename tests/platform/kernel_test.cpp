@@ -4,19 +4,25 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <optional>
 #include <sstream>
 #include <string>
-#include <unistd.h>
 
 #include "platform/headless/headless.h"
 #include "platform/win.h"
+#include "portable.h"
 
 using namespace win;
 
 namespace {
 
+constexpr char kJapaneseInJapanese[] = "\x93\xFA\x96\x7B\x8C\xEA";
+
+// On Windows the interface language is the system's setting, not the
+// environment's.
+#ifndef _WIN32
 // Sets the locale variables for one test and puts them back afterwards.
 class LocaleEnv {
 public:
@@ -24,13 +30,13 @@ public:
         for (int i = 0; i < 4; ++i) {
             const char* v = std::getenv(kNames[i]);
             saved_[i] = v ? std::optional<std::string>(v) : std::nullopt;
-            unsetenv(kNames[i]);
+            portable::UnsetEnv(kNames[i]);
         }
     }
     ~LocaleEnv() {
         for (int i = 0; i < 4; ++i) {
-            if (saved_[i]) setenv(kNames[i], saved_[i]->c_str(), 1);
-            else unsetenv(kNames[i]);
+            if (saved_[i]) portable::SetEnv(kNames[i], saved_[i]->c_str());
+            else portable::UnsetEnv(kNames[i]);
         }
     }
 
@@ -39,11 +45,9 @@ private:
     std::optional<std::string> saved_[4];
 };
 
-constexpr char kJapaneseInJapanese[] = "\x93\xFA\x96\x7B\x8C\xEA";
-
 TEST(Language, JapaneseInterfaceGivesTheShiftJisName) {
     LocaleEnv env;
-    setenv("LANG", "ja_JP.UTF-8", 1);
+    portable::SetEnv("LANG", "ja_JP.UTF-8");
     char name[7];
     EXPECT_EQ(VerLanguageNameA(0x411, name, sizeof name), 6u);
     EXPECT_STREQ(name, kJapaneseInJapanese);
@@ -51,20 +55,24 @@ TEST(Language, JapaneseInterfaceGivesTheShiftJisName) {
 
 TEST(Language, FirstSetVariableDecides) {
     LocaleEnv env;
-    setenv("LANG", "ja_JP.UTF-8", 1);
-    setenv("LC_ALL", "C", 1);  // takes precedence over LANG
+    portable::SetEnv("LANG", "ja_JP.UTF-8");
+    portable::SetEnv("LC_ALL", "C");  // takes precedence over LANG
     char name[7];
     EXPECT_EQ(VerLanguageNameA(0x411, name, sizeof name), 6u);
     EXPECT_STREQ(name, "Japane");  // the English name, cut to the buffer
-    setenv("LANGUAGE", "ja", 1);
+    portable::SetEnv("LANGUAGE", "ja");
     VerLanguageNameA(0x411, name, sizeof name);
     EXPECT_STREQ(name, kJapaneseInJapanese);
     EXPECT_EQ(VerLanguageNameA(0x411, name, 0), 0u);
 }
 
+#endif
+
 TEST(Language, HeadlessHostGivesTheEnglishNameUnlessTold) {
+#ifndef _WIN32
     LocaleEnv env;
-    setenv("LANG", "ja_JP.UTF-8", 1);
+    portable::SetEnv("LANG", "ja_JP.UTF-8");
+#endif
     headless::Session session;
     char name[16];
     VerLanguageNameA(0x411, name, sizeof name);
@@ -76,24 +84,23 @@ TEST(Language, HeadlessHostGivesTheEnglishNameUnlessTold) {
 }
 
 TEST(Kernel, CurrentDirectoryReportsTheSizeNeededWhenTooSmall) {
-    char expected[4096];
-    ASSERT_NE(getcwd(expected, sizeof expected), nullptr);
-    const DWORD length = static_cast<DWORD>(std::strlen(expected));
+    const std::string expected = std::filesystem::current_path().string();
+    const DWORD length = static_cast<DWORD>(expected.size());
     char buffer[4096];
     std::memset(buffer, 'z', sizeof buffer);
     EXPECT_EQ(GetCurrentDirectoryA(length, buffer), length + 1);
     EXPECT_EQ(buffer[0], 'z');
     EXPECT_EQ(GetCurrentDirectoryA(length + 1, buffer), length);
-    EXPECT_STREQ(buffer, expected);
+    EXPECT_EQ(buffer, expected);
 }
 
 class FilesTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        dir_ = ::testing::TempDir() + "tornel_files_" + std::to_string(getpid());
-        ASSERT_EQ(system(("mkdir -p " + dir_).c_str()), 0);
+        dir_ = portable::MakeTempFolder("tornel_files_");
+        ASSERT_FALSE(dir_.empty());
     }
-    void TearDown() override { (void)system(("rm -rf " + dir_).c_str()); }
+    void TearDown() override { std::filesystem::remove_all(dir_); }
     static std::string Read(const std::string& path) {
         std::ifstream in(path);
         std::stringstream s;

@@ -5,17 +5,22 @@
 //   DeepFolder deep(4095);   // deep.Path().size() == 4095
 #pragma once
 
-#include <sys/stat.h>
-#include <unistd.h>
+#include <gtest/gtest.h>
 
 #include <filesystem>
 #include <string>
 #include <vector>
 
+#include "portable.h"
+
+// Windows keeps a current directory to MAX_PATH unless the system is set to
+// allow long paths: tests at these lengths begin with this.
+#define SKIP_WITHOUT_LONG_PATHS() SKIP_ON_WINDOWS("the current directory is held to MAX_PATH")
+
 class DeepFolder {
 public:
     explicit DeepFolder(std::size_t length) : home_(std::filesystem::current_path()) {
-        const std::string top = std::filesystem::temp_directory_path().string() + "/tndeep" + std::to_string(getpid());
+        const std::string top = std::filesystem::temp_directory_path().string() + "/tndeep" + std::to_string(portable::ProcessId());
         Enter(top);
         path_ = top;
         while (path_.size() < length) {
@@ -27,16 +32,18 @@ public:
             Enter(name);
             path_ += "/" + name;
         }
-        if (chdir(home_.c_str()) != 0) {}
+        ChangeTo(home_);
     }
     ~DeepFolder() {
-        if (chdir(path_.c_str()) != 0) Walk();  // too long for one call: walk down again
+        if (!ChangeTo(path_)) Walk();  // too long for one call: walk down again
         for (std::size_t i = levels_.size(); i-- > 1;) {
-            if (chdir("..") != 0) break;
-            std::filesystem::remove_all(levels_[i]);
+            if (!ChangeTo("..")) break;
+            std::error_code ignored;
+            std::filesystem::remove_all(levels_[i], ignored);
         }
-        if (chdir(home_.c_str()) != 0) {}
-        std::filesystem::remove_all(levels_[0]);
+        ChangeTo(home_);
+        std::error_code ignored;
+        std::filesystem::remove_all(levels_[0], ignored);
     }
     DeepFolder(const DeepFolder&) = delete;
     DeepFolder& operator=(const DeepFolder&) = delete;
@@ -44,19 +51,23 @@ public:
     const std::string& Path() const { return path_; }
     // Makes it the current directory until Leave().
     void Enter() const { Walk(); }
-    void Leave() const {
-        if (chdir(home_.c_str()) != 0) {}
-    }
+    void Leave() const { ChangeTo(home_); }
 
 private:
+    static bool ChangeTo(const std::filesystem::path& folder) {
+        std::error_code error;
+        std::filesystem::current_path(folder, error);
+        return !error;
+    }
     void Enter(const std::string& name) {
-        mkdir(name.c_str(), 0755);
-        if (chdir(name.c_str()) != 0) {}
+        std::error_code ignored;
+        std::filesystem::create_directory(name, ignored);
+        ChangeTo(name);
         levels_.push_back(name);
     }
     void Walk() const {
         for (const std::string& level : levels_)
-            if (chdir(level.c_str()) != 0) return;
+            if (!ChangeTo(level)) return;
     }
 
     std::filesystem::path home_;

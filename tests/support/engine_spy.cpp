@@ -2,7 +2,11 @@
 // the next definition, the engine library's.
 #include "support/engine_spy.h"
 
+#ifdef _WIN32
+#include <windows.h>
+#else
 #include <dlfcn.h>
+#endif
 
 namespace {
 
@@ -18,7 +22,13 @@ PlayRequest& LastPlay() {
 
 template <typename F>
 F Next(const char* name) {
+#ifdef _WIN32
+    // The program's own definitions shadow the DLL's only inside the program.
+    static const HMODULE engine = LoadLibraryA("tornel_engine.dll");
+    return reinterpret_cast<F>(reinterpret_cast<void*>(GetProcAddress(engine, name)));
+#else
     return reinterpret_cast<F>(dlsym(RTLD_NEXT, name));
+#endif
 }
 
 void Record(std::string text) { Log().push_back(std::move(text)); }

@@ -1,7 +1,6 @@
 #include "support/sample_files.h"
 
 #include <sndfile.h>
-#include <stdlib.h>
 
 #include <cmath>
 #include <filesystem>
@@ -9,15 +8,13 @@
 #include <iterator>
 #include <vector>
 
-SampleFolder::SampleFolder() {
-    char pattern[] = "/tmp/tnXXXXXX";
-    const char* made = mkdtemp(pattern);
-    path_ = made != nullptr ? made : "/tmp";
-}
+#include "portable.h"
+
+SampleFolder::SampleFolder() : path_(portable::MakeTempFolder("tn")) {}
 
 SampleFolder::~SampleFolder() {
     std::error_code ignored;
-    if (path_ != "/tmp") std::filesystem::remove_all(path_, ignored);
+    if (!path_.empty()) std::filesystem::remove_all(path_, ignored);
 }
 
 std::string SampleFolder::File(const std::string& name) const { return path_ + "/" + name; }

@@ -11,6 +11,8 @@
 
 #include <gtest/gtest.h>
 
+#include "portable.h"
+
 namespace {
 
 constexpr int kRate = 44100;
@@ -37,9 +39,8 @@ void WriteTrack(const std::string& path, int lengthMs) {
 }  // namespace
 
 VirtualDisc::VirtualDisc(const std::vector<int>& lengthsMs) {
-    std::string pattern = (std::filesystem::temp_directory_path() / "tornel-disc-XXXXXX").string();
-    if (mkdtemp(pattern.data()) == nullptr) ADD_FAILURE() << "no temporary folder for the disc";
-    folder_ = pattern;
+    folder_ = portable::MakeTempFolder("tornel-disc-");
+    if (folder_.empty()) ADD_FAILURE() << "no temporary folder for the disc";
     for (std::size_t i = 0; i < lengthsMs.size(); ++i) {
         char name[32];
         std::snprintf(name, sizeof name, "%02zu.wav", i + 1);

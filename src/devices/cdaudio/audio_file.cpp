@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "audio/sound_file.h"
 #include "devices/cdaudio/disc.h"
 #include "devices/cdaudio/source_stream.h"
 
@@ -50,7 +51,7 @@ std::int16_t ToSample(float value)
 std::unique_ptr<AudioFile> AudioFile::Open(const std::string& path)
 {
     SF_INFO info{};
-    SNDFILE* file = sf_open(path.c_str(), SFM_READ, &info);
+    SNDFILE* file = audio::OpenSoundFile(path.c_str(), &info);
     if (!file) return nullptr;
     std::unique_ptr<AudioFile> audio(new AudioFile);
     audio->source_ = std::make_unique<SourceStream>(file, info.channels, LossyStream(info.format));
@@ -94,7 +95,7 @@ std::uint64_t AudioFile::LengthOf(const SF_INFO& info)
 std::uint64_t AudioFile::LengthOf(const std::string& path)
 {
     SF_INFO info{};
-    SNDFILE* file = sf_open(path.c_str(), SFM_READ, &info);
+    SNDFILE* file = audio::OpenSoundFile(path.c_str(), &info);
     if (!file) return 0;
     sf_close(file);
     return LengthOf(info);

@@ -166,4 +166,8 @@ std::string FindPhysicalDrive()
     return path;
 }
 
+void EjectDrive(const std::string& device) { cdio_eject_media_drive(device.c_str()); }
+
+void CloseDriveTray(const std::string& device) { cdio_close_tray(device.c_str(), nullptr); }
+
 }  // namespace cdaudio

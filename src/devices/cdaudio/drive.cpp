@@ -1,7 +1,5 @@
 #include "devices/cdaudio/drive.h"
 
-#include <cdio/cdio.h>
-
 #include "devices/cdaudio/cdio_disc.h"
 
 namespace cdaudio {
@@ -18,14 +16,14 @@ void Drive::OpenDoor()
     disc_.reset();
     missingFile_.clear();
     doorOpen_ = true;
-    if (!device_.empty()) cdio_eject_media_drive(device_.c_str());
+    if (!device_.empty()) EjectDrive(device_);
 }
 
 void Drive::CloseDoor()
 {
     doorOpen_ = false;
     if (!device_.empty()) {
-        cdio_close_tray(device_.c_str(), nullptr);
+        CloseDriveTray(device_);
         Probe();
         return;
     }

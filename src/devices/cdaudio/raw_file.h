@@ -22,8 +22,15 @@ public:
     bool Read(std::uint64_t offset, std::int16_t* out, std::size_t frames);
 
 private:
-    RawFile(int fd, bool bigEndian) : fd_(fd), bigEndian_(bigEndian) {}
-    int fd_;
+    // The system's handle of the open file: a descriptor, or a Windows HANDLE.
+    using Handle = std::intptr_t;
+    RawFile(Handle file, bool bigEndian) : file_(file), bigEndian_(bigEndian) {}
+    // Reads up to `size` bytes at `offset` without moving a shared position,
+    // so that readers on several threads never disturb each other. The bytes
+    // read, fewer only at the end of the file; -1 when the file cannot be read.
+    std::int64_t ReadAt(std::uint64_t offset, unsigned char* bytes, std::size_t size);
+
+    Handle file_;
     bool bigEndian_;
 };
 

@@ -6,6 +6,8 @@
 #include <cctype>
 #include <filesystem>
 
+#include "audio/sound_file.h"
+
 namespace cdaudio {
 namespace {
 
@@ -75,7 +77,7 @@ std::uint64_t FileBytes(const std::string& path)
 bool HasAudioHeader(const std::string& path)
 {
     SF_INFO info{};
-    SNDFILE* file = sf_open(path.c_str(), SFM_READ, &info);
+    SNDFILE* file = audio::OpenSoundFile(path.c_str(), &info);
     if (!file) return false;
     sf_close(file);
     return (info.format & SF_FORMAT_TYPEMASK) != SF_FORMAT_RAW;

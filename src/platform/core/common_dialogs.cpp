@@ -1,12 +1,13 @@
 // File dialogs, the shell and message boxes: the host asks the user, the
 // core checks what comes back against the caller's buffers.
+#include <algorithm>
 #include <cstring>
 #include <string>
 #include <vector>
-#include <sys/stat.h>
 
 #include "platform/core/call_log.h"
 #include "platform/core/core_state.h"
+#include "platform/core/system.h"
 
 namespace win {
 namespace {
@@ -70,8 +71,7 @@ HINSTANCE ShellExecuteA(HWND, const char*, const char* file, const char*, const 
     constexpr std::uintptr_t kNotFound = 2;    // SE_ERR_FNF
     if (!file || !*file) return reinterpret_cast<HINSTANCE>(kNotFound);
     std::string path = file;
-    struct stat st;
-    if (stat(path.c_str(), &st) != 0) std::replace(path.begin(), path.end(), '\\', '/');
+    if (!core::system::Exists(path)) std::replace(path.begin(), path.end(), '\\', '/');
     const bool opened = core::CurrentHostOrNull().OpenDocument(path.c_str());
     return reinterpret_cast<HINSTANCE>(opened ? kOk : kNotFound);
 }

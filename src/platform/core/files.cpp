@@ -1,6 +1,5 @@
-// Files over POSIX. Writes honour the headless host's disk budget so that a
-// full disk can be shown to leave the old file intact.
-#include <algorithm>
+// Files over POSIX (files_win32.cpp: over Windows). Writes honour the
+// headless host's disk budget.
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -9,7 +8,7 @@
 #include <unistd.h>
 
 #include "platform/core/call_log.h"
-#include "platform/core/core_control.h"
+#include "platform/core/disk_budget.h"
 
 namespace win {
 
@@ -17,15 +16,6 @@ struct File {
     int fd;
 };
 const HANDLE INVALID_HANDLE_VALUE = reinterpret_cast<HANDLE>(~std::uintptr_t{0});
-
-namespace core {
-namespace {
-long g_diskBudget = -1;  // bytes WriteFile may still write; < 0: no limit
-}  // namespace
-
-void SetDiskBudget(long bytes) { g_diskBudget = bytes; }
-
-}  // namespace core
 
 HANDLE CreateFileA(const char* path, DWORD access, DWORD, void*, DWORD disposition, DWORD, HANDLE) {
     core::LogCall("CreateFileA", path, access, disposition);
@@ -48,13 +38,10 @@ BOOL WriteFile(HANDLE file, const void* data, DWORD size, DWORD* written, void*)
     core::LogCall("WriteFile", size);
     if (written) *written = 0;
     if (!file || file == INVALID_HANDLE_VALUE || (!data && size)) return FALSE;
-    // Bytes written over the file's own take no new room on the disk: only
-    // what grows the file is counted against the budget.
-    long& budget = core::g_diskBudget;
     struct stat st;
     const off_t at = lseek(file->fd, 0, SEEK_CUR);
     const long owned = fstat(file->fd, &st) == 0 && at >= 0 && st.st_size > at ? st.st_size - at : 0;
-    const DWORD allowed = budget < 0 ? size : static_cast<DWORD>(std::min<long>(owned + budget, size));
+    const DWORD allowed = core::DiskAllows(owned, size);
     DWORD done = 0;
     while (done < allowed) {
         const ssize_t n = write(file->fd, static_cast<const char*>(data) + done, allowed - done);
@@ -62,7 +49,7 @@ BOOL WriteFile(HANDLE file, const void* data, DWORD size, DWORD* written, void*)
         if (n <= 0) break;
         done += static_cast<DWORD>(n);
     }
-    if (budget >= 0) budget -= std::max<long>(0, static_cast<long>(done) - owned);
+    core::DiskSpent(owned, done);
     if (written) *written = done;
     return done == size ? TRUE : FALSE;  // short: the disk is full
 }

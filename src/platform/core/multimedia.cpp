@@ -33,21 +33,6 @@ AuxDeviceConfig DefaultCdAudio() {
 
 std::vector<AuxDevice> g_aux = {AuxDevice{DefaultCdAudio(), 0}};
 
-// The second blank-separated word: the device a command string is for.
-std::string DeviceName(const char* command) {
-    const char* p = command;
-    while (*p == ' ' || *p == '\t') ++p;
-    while (*p && *p != ' ' && *p != '\t') ++p;
-    while (*p == ' ' || *p == '\t') ++p;
-    const char* end = p;
-    while (*end && *end != ' ' && *end != '\t') ++end;
-    return std::string(p, end);
-}
-
-bool IsBlank(const char* command) {
-    return !command || std::all_of(command, command + std::strlen(command), [](char c) { return c == ' ' || c == '\t'; });
-}
-
 }  // namespace
 
 }  // namespace core
@@ -85,11 +70,8 @@ bool core::CdAwaitsNotice() { return g_cdAudio && g_cdAudio->AwaitsNotice(); }
 
 MCIERROR mciSendStringA(const char* command, char* returnString, UINT returnLength, HWND callback) {
     core::LogCall("mciSendStringA", command);
-    if (returnString && returnLength > 0) returnString[0] = '\0';
-    if (core::IsBlank(command)) return MCIERR_MISSING_COMMAND_STRING;
     // The device knows its own names: "cdaudio", "all" and the aliases it was opened under.
-    if (!core::g_cdAudio || !core::g_cdAudio->Answers(core::DeviceName(command))) return MCIERR_INVALID_DEVICE_NAME;
-    MCIERROR error = core::g_cdAudio->SendString(command, returnString, returnLength, callback);
+    MCIERROR error = SendToDevice(core::g_cdAudio, command, returnString, returnLength, callback);
     core::PostCdNotices();
     return error;
 }

@@ -9,13 +9,13 @@
 #include <array>
 #include <unordered_map>
 
+#include "platform/core/system.h"
 #include "platform/core/text_render.h"
 #include "resources/resources.h"
 
 namespace win::core {
 namespace {
 
-constexpr const char* kWideFacePath = "/usr/share/fonts/opentype/ipafont-gothic/ipag.ttf";
 constexpr int kCellWidth = res::kPanelFontWidth;
 constexpr int kBaseline = 7;  // rows above it: 7; the last row takes descenders
 constexpr char32_t kNoCharacter = 0xFFFFFFFF;
@@ -125,7 +125,7 @@ const CellGlyph& WideFaceGlyph(char32_t c) {
     static std::unordered_map<char32_t, CellGlyph> cache;
     if (auto found = cache.find(c); found != cache.end()) return found->second;
     CellGlyph glyph{IsWide(c) ? 2 : 1, {}};
-    FT_Face face = LoadFontFace(kWideFacePath);
+    FT_Face face = LoadFontFace(system::FontFile(system::Face::Wide));
     if (!face || !RenderGlyph(face, c, glyph)) glyph = Replacement(glyph.cells);
     return cache.emplace(c, glyph).first->second;
 }

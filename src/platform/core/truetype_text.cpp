@@ -8,15 +8,10 @@
 #include <map>
 #include <string>
 
+#include "platform/core/system.h"
 #include "platform/core/text_render.h"
 
 namespace win::core {
-namespace {
-
-constexpr const char* kRegularPath = "/usr/share/fonts/truetype/liberation2/LiberationSans-Regular.ttf";
-constexpr const char* kBoldPath = "/usr/share/fonts/truetype/liberation2/LiberationSans-Bold.ttf";
-
-}  // namespace
 
 FT_Face LoadFontFace(const char* path) {
     static FT_Library library = [] {
@@ -51,7 +46,7 @@ bool SetSize(FT_Face face, const FontData& font) {
 
 bool DrawTrueTypeText(Canvas& c, const FontData& font, int x, int y, const char* text, int length,
                       const TextStyle& style) {
-    FT_Face face = LoadFontFace(font.weight >= 600 ? kBoldPath : kRegularPath);
+    FT_Face face = LoadFontFace(system::FontFile(font.weight >= 600 ? system::Face::Bold : system::Face::Regular));
     if (!face || !SetSize(face, font)) return false;
     const int ascent = static_cast<int>((face->size->metrics.ascender + 63) >> 6);
     const int descent = static_cast<int>((-face->size->metrics.descender + 63) >> 6);

@@ -74,6 +74,7 @@ public:
     // 0x00RRGGBB of the window surface pixel (x, y) in client coordinates.
     std::uint32_t Pixel(int x, int y) const;
     const win::Surface& Screen() const;
+    // Through Qt's image writer: not in a Windows build, which has no Qt.
     bool SavePng(const std::string& path) const;
     std::string WindowTitle() const;
     bool MenuChecked(UINT id) const;

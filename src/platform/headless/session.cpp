@@ -1,5 +1,4 @@
 // headless::Session: installs the headless host over a freshly reset core.
-#include <QImage>
 #include <cstdlib>
 
 #include "platform/core/core_control.h"
@@ -109,12 +108,6 @@ std::uint32_t Session::Pixel(int x, int y) const {
 }
 
 const win::Surface& Session::Screen() const { return win::WindowSurface(Host().mainWindow); }
-
-bool Session::SavePng(const std::string& path) const {
-    const QImage image(reinterpret_cast<const uchar*>(Screen().pixels), win::Surface::kWidth, win::Surface::kHeight,
-                       win::Surface::kWidth * 4, QImage::Format_RGB32);
-    return image.save(QString::fromStdString(path), "PNG");
-}
 
 std::string Session::WindowTitle() const { return Host().mainTitle; }
 
