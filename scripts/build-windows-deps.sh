@@ -33,7 +33,11 @@ log() { echo "windows-deps: $*" >&2; }
 source_dir() {
     dir=$(find "$SOURCES" -mindepth 1 -maxdepth 1 -type d -name "$1-[0-9]*" | head -n 1)
     if [ -z "$dir" ]; then
-        (cd "$SOURCES" && apt-get source --only-source "$1" >&2)
+        # A mirror may lack an upstream signature (.asc) that the source
+        # names: apt verified what it fetched against the archive's index,
+        # so the package is unpacked without it.
+        (cd "$SOURCES" && apt-get source --only-source "$1" >&2) ||
+            (cd "$SOURCES" && dpkg-source --no-check -x "$1"_*.dsc >&2)
         dir=$(find "$SOURCES" -mindepth 1 -maxdepth 1 -type d -name "$1-[0-9]*" | head -n 1)
     fi
     echo "$dir"
@@ -103,15 +107,25 @@ build_portaudio19() {
     cmake_package portaudio19 -DPA_USE_WMME=ON -DPA_USE_WASAPI=OFF -DPA_USE_DS=OFF \
         -DPA_USE_WDMKS=OFF -DPA_USE_WDMKS_DEVICE_INFO=OFF -DPA_USE_ASIO=OFF
 }
-build_libogg() { cmake_package libogg -DINSTALL_DOCS=OFF; }
-build_libvorbis() { cmake_package libvorbis; }
+build_libogg() {
+    # Static, into each library that uses it: its DLL's .def names it
+    # ogg.dll while the file is libogg.dll.
+    cmake_package libogg -DINSTALL_DOCS=OFF -DBUILD_SHARED_LIBS=OFF
+}
+build_libvorbis() {
+    # Static, into libsndfile's DLL: its DLL exports come from MSVC's .def
+    # files, whose bare LIBRARY line mingw's linker refuses.
+    cmake_package libvorbis -DBUILD_SHARED_LIBS=OFF
+}
 build_flac() {
     cmake_package flac -DBUILD_PROGRAMS=OFF -DBUILD_EXAMPLES=OFF -DBUILD_DOCS=OFF \
         -DBUILD_CXXLIBS=OFF -DINSTALL_MANPAGES=OFF -DWITH_STACK_PROTECTOR=OFF
 }
 build_opus() {
-    cmake_package opus -DOPUS_STACK_PROTECTOR=OFF -DOPUS_BUILD_PROGRAMS=OFF \
-        -DOPUS_INSTALL_PKG_CONFIG_MODULE=ON -DOPUS_INSTALL_CMAKE_CONFIG_MODULE=ON
+    # Autotools: this release's tarball lacks a file its CMake build includes.
+    # No _FORTIFY_SOURCE, whose checks would need mingw's libssp.
+    autotools_package opus --disable-doc --disable-extra-programs --disable-stack-protector \
+        CPPFLAGS="-I$PREFIX/include -D_FORTIFY_SOURCE=0"
 }
 build_mpg123() {
     autotools_package mpg123 --with-cpu=x86-64 --with-audio=dummy \
@@ -119,7 +133,9 @@ build_mpg123() {
         --enable-libmpg123
 }
 build_lame() {
-    autotools_package lame --disable-frontend --disable-gtktest --disable-decoder
+    # Static, into libsndfile's DLL: the DLL's export list names a function
+    # this release no longer has.
+    autotools_package lame --disable-frontend --disable-gtktest --enable-static --disable-shared
 }
 build_libsndfile() {
     cmake_package libsndfile -DBUILD_PROGRAMS=OFF -DBUILD_EXAMPLES=OFF \

@@ -18,7 +18,7 @@ constexpr int kPadsRealtimeLevel = 20;  // as thread_priority.cpp asks for the p
 
 bool SetThread(long tid, int priority)
 {
-    HANDLE thread = OpenThread(THREAD_SET_LIMITED_INFORMATION, FALSE, static_cast<DWORD>(tid));
+    HANDLE thread = OpenThread(THREAD_SET_INFORMATION, FALSE, static_cast<DWORD>(tid));
     if (!thread) return false;
     const bool set = SetThreadPriority(thread, priority) != 0;
     CloseHandle(thread);

@@ -7,6 +7,10 @@
 
 #include "audio/thread_priority.h"
 
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
 namespace audio {
 namespace {
 
@@ -100,6 +104,19 @@ TEST_F(ThreadPriority, SaysOnceWhenOnlyNormalPriorityWasHad)
     EXPECT_EQ(said.find("normal priority"), said.rfind("normal priority")) << said;
     EXPECT_EQ(Describe(Priority::Normal, ThreadRole::Pads), "normal");
 }
+
+#ifdef _WIN32
+// A process may raise its own threads without a privilege: the system's own
+// steps give the pads time-critical and the disc the level below it.
+TEST_F(ThreadPriority, WindowsGrantsItsHighestThreadPriorities)
+{
+    EXPECT_EQ(RaiseThread(CurrentThreadId(), ThreadRole::Pads), Priority::Fifo);
+    EXPECT_EQ(GetThreadPriority(GetCurrentThread()), THREAD_PRIORITY_TIME_CRITICAL);
+    EXPECT_EQ(RaiseThread(CurrentThreadId(), ThreadRole::Disc), Priority::Fifo);
+    EXPECT_EQ(GetThreadPriority(GetCurrentThread()), THREAD_PRIORITY_HIGHEST);
+    SetThreadPriority(GetCurrentThread(), THREAD_PRIORITY_NORMAL);
+}
+#endif
 
 }  // namespace
 }  // namespace audio
