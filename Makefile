@@ -112,7 +112,7 @@ test-windows: windows-deps
 # $(WINDOWS_BUILD)/tornel-<version>-windows-x64.zip and, with nsis, its
 # setup program.
 WINDOWS_BUILD ?= build-windows
-TORNEL_VERSION = $(shell sed -n 's/^project(tornel VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
+TORNEL_VERSION = $(shell sed -n 's/^project.tornel VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
 WINDOWS_ZIP = $(WINDOWS_BUILD)/tornel-$(TORNEL_VERSION)-windows-x64.zip
 .PHONY: windows test-windows-e2e
 windows: windows-deps
