@@ -1,5 +1,6 @@
-// Where the system has no loader worth waiting for (Windows), the library is
-// linked and the table holds its functions.
+// On Windows PortAudio is one small DLL shipped beside the program, with no
+// sound-server libraries behind it: it is linked, and the table holds its
+// functions.
 #include "audio/portaudio_library.h"
 
 namespace audio {
