@@ -1,16 +1,6 @@
 #include "app/devices.h"
 
 #include "app/disc_prompt.h"
-#include "engine/engine.h"
-#include "platform/devices.h"
-
-namespace {
-
-cdaudio::Device* g_drive = nullptr;  // the level sink is a plain function
-
-void SetCdLevel(win::DWORD level) { g_drive->SetLevel(level); }
-
-}  // namespace
 
 cdaudio::Options ProgramDriveOptions() {
     cdaudio::Options options;
@@ -21,16 +11,4 @@ cdaudio::Options ProgramDriveOptions() {
     return options;
 }
 
-ProgramDevices::ProgramDevices(const cdaudio::Options& drive) : drive_(cdaudio::CreateDevice(drive)) {
-    g_drive = drive_.get();
-    win::InstallCdAudioDevice(g_drive);
-    win::SetCdLevelSink(SetCdLevel);
-    win::SetWaveLevelSink(EngineSetOutputLevel);
-}
-
-ProgramDevices::~ProgramDevices() {
-    win::SetCdLevelSink(nullptr);
-    win::SetWaveLevelSink(nullptr);
-    win::InstallCdAudioDevice(nullptr);
-    g_drive = nullptr;
-}
+ProgramDevices::ProgramDevices(const cdaudio::Options& drive) : drive_(cdaudio::CreateDevice(drive)) {}

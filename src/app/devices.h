@@ -7,6 +7,7 @@
 
 #include <memory>
 
+#include "app/installed_drive.h"
 #include "app/realtime_kit.h"
 #include "devices/cdaudio/cdaudio.h"
 
@@ -18,13 +19,10 @@ cdaudio::Options ProgramDriveOptions();
 class ProgramDevices {
 public:
     explicit ProgramDevices(const cdaudio::Options& drive);
-    ~ProgramDevices();
-    ProgramDevices(const ProgramDevices&) = delete;
-    ProgramDevices& operator=(const ProgramDevices&) = delete;
 
-    cdaudio::Device& Drive() const { return *drive_; }
+    cdaudio::Device& Drive() const { return drive_.Drive(); }
 
 private:
     RealtimeKitClient realtimeKit_;  // before the drive starts its threads, after them gone
-    std::unique_ptr<cdaudio::Device> drive_;
+    InstalledDrive drive_;
 };

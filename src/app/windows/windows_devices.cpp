@@ -1,42 +1,24 @@
 #include "app/windows/windows_devices.h"
 
-#include "engine/engine.h"
 #include "platform/win32/native_multimedia.h"
 
 namespace winapp {
 namespace {
 
-cdaudio::Device* g_drive = nullptr;  // the level sink is a plain function
-
-void SetCdLevel(DWORD level) {
-    if (g_drive) g_drive->SetLevel(level);
-}
-
-// The system's DWORD is not the engine's uint32_t, though both are 32 bits.
-void SetWaveLevel(DWORD level) { EngineSetOutputLevel(level); }
-
-}  // namespace
-
-WindowsDevices::WindowsDevices(const std::string& demoDisc) {
+cdaudio::Options DriveOptions(const std::string& demoDisc) {
     cdaudio::Options options;
     options.output = cdaudio::Output::Default;
     options.initialDisc = demoDisc;
     options.usePhysicalDrive = false;  // a physical drive is the system's device
     options.askForDisc = AskForDisc;
     options.tellMissingFile = TellMissingFile;
-    drive_ = cdaudio::CreateDevice(options);
-    g_drive = drive_.get();
-    win32::UseCdDrive(win32::ChooseCdDrive(win32::MachineHasCdDrive(), win32::SystemCommandSender()));
-    win::InstallCdAudioDevice(g_drive);
-    win::SetCdLevelSink(SetCdLevel);
-    win::SetWaveLevelSink(SetWaveLevel);
+    return options;
 }
 
-WindowsDevices::~WindowsDevices() {
-    win::SetCdLevelSink(nullptr);
-    win::SetWaveLevelSink(nullptr);
-    win::InstallCdAudioDevice(nullptr);
-    g_drive = nullptr;
+}  // namespace
+
+WindowsDevices::WindowsDevices(const std::string& demoDisc) : drive_(cdaudio::CreateDevice(DriveOptions(demoDisc))) {
+    win32::UseCdDrive(win32::ChooseCdDrive(win32::MachineHasCdDrive(), win32::SystemCommandSender()));
 }
 
 std::string AskForDisc() {

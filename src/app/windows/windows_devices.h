@@ -7,7 +7,7 @@
 #include <memory>
 #include <string>
 
-#include "devices/cdaudio/cdaudio.h"
+#include "app/installed_drive.h"
 
 namespace winapp {
 
@@ -15,12 +15,9 @@ class WindowsDevices {
 public:
     // `demoDisc`: the disc the virtual drive holds at start ("" for none).
     explicit WindowsDevices(const std::string& demoDisc);
-    ~WindowsDevices();
-    WindowsDevices(const WindowsDevices&) = delete;
-    WindowsDevices& operator=(const WindowsDevices&) = delete;
 
 private:
-    std::unique_ptr<cdaudio::Device> drive_;
+    InstalledDrive drive_;
 };
 
 // Asks for a disc when the virtual drive's tray closes empty: a .cue or
