@@ -15,6 +15,7 @@
 #include "platform/qt/host_window.h"
 #include "platform/qt/modal_boxes.h"
 #include "platform/qt/panel_widget.h"
+#include "platform/qt/session_bus.h"
 #include "platform/qt/template_dialog.h"
 
 namespace qthost {
@@ -144,7 +145,10 @@ private:
 }  // namespace
 
 struct HostApplication::Parts {
-    StartupWarmup warmup;  // first, so that it overlaps the display connection
+    struct SessionBusCheck {
+        SessionBusCheck() { RefuseUnreachableSessionBus(); }
+    } sessionBus;          // first: it may change the environment, which no thread reads yet
+    StartupWarmup warmup;  // next, so that it overlaps the display connection
     int argc;                // QApplication keeps a reference
     QApplication app;
     QtHost host;
