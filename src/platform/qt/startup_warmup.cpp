@@ -40,8 +40,8 @@ StartupWarmup::~StartupWarmup() {
     Wait();
 }
 
-// The bus has a thread of its own: on a desktop without a session bus the
-// attempt to launch one takes longest of all.
+// The bus has a thread of its own: connecting takes round trips to the bus
+// daemon, which neither the fonts nor the window need wait for.
 void StartupWarmup::ApplicationReady(bool ready) {
     if (told_) return;
     told_ = true;

@@ -3,7 +3,7 @@
 // thread just before the window appears: reading the desktop's font
 // configuration and listing its fonts, and loading the image plugins (for
 // the menu bar), and connecting to the session bus (for the accessibility
-// bridge; on a desktop without a session bus, an attempt to launch one).
+// bridge; where no bus can be reached, session_bus.h has it refused first).
 #pragma once
 
 #include <future>
