@@ -226,7 +226,7 @@ MCIERROR Once(bool& flag)
 
 // Info items are flags of their own: several may be given, and the first in
 // the order of Item answers. A status or capability item is one value, so a
-// second one does not go with the first.
+// second one does not go with the first; sysinfo answers one item only.
 MCIERROR TakeItem(Item item, Command& c, std::uint64_t& seen)
 {
     const std::uint64_t bit = std::uint64_t{1} << static_cast<unsigned>(item);
