@@ -68,7 +68,9 @@ std::unique_ptr<cdaudio::Device> Open(const std::string& disc, cdaudio::Output o
     options.output = output;
     options.usePhysicalDrive = false;
     options.initialDisc = disc;
-    return cdaudio::CreateDevice(options);
+    std::unique_ptr<cdaudio::Device> device = cdaudio::CreateDevice(options);
+    device->SendString("set cdaudio time format milliseconds", nullptr, 0);
+    return device;
 }
 
 const std::string& DiscFor(const benchmark::State& state)

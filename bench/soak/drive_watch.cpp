@@ -3,6 +3,7 @@
 #include <cctype>
 #include <cstdlib>
 #include <string>
+#include <string_view>
 
 namespace {
 
@@ -26,7 +27,8 @@ win::MCIERROR DriveWatch::SendString(const char* command, char* returnString, wi
     const std::string c = Lower(command);
     if (StartsWith(c, "play") || StartsWith(c, "seek") || StartsWith(c, "stop") || c.find(" door ") != std::string::npos)
         ++moves_;
-    if (StartsWith(c, "set cdaudio time format")) tmsf_ = c.find("tmsf") != std::string::npos;
+    constexpr std::string_view kSetFormat = "set cdaudio time format ";
+    if (StartsWith(c, kSetFormat.data())) format_ = c.substr(kSetFormat.size());
     return drive_.SendString(command, returnString, returnLength);
 }
 
@@ -42,9 +44,10 @@ bool DriveWatch::ReadBackToBack(Reading& reading) {
     for (int attempt = 0; attempt < kReadTries; ++attempt) {
         const std::uint64_t before = drive_.FramesPlayed();
         reading.playing = Ask("status cdaudio mode") == "playing";
-        if (tmsf_) Ask("set cdaudio time format milliseconds");
+        const bool inMs = format_ == "milliseconds" || format_ == "ms";
+        if (!inMs) Ask("set cdaudio time format milliseconds");
         reading.ms = std::strtoull(Ask("status cdaudio position").c_str(), nullptr, 10);
-        if (tmsf_) Ask("set cdaudio time format tmsf");
+        if (!inMs) Ask(("set cdaudio time format " + format_).c_str());
         reading.frames = drive_.FramesPlayed();
         if (reading.frames == before) return true;
     }

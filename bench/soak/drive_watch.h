@@ -49,7 +49,7 @@ private:
     void CloseStretch();
 
     cdaudio::Device& drive_;
-    bool tmsf_ = false;            // the time format the console last set
+    std::string format_ = "msf";  // the time format the console last set; the drive starts in msf
     std::uint64_t moves_ = 0;      // commands that moved the head or changed the disc
     bool open_ = false;
     std::uint64_t openMoves_ = 0;

@@ -43,8 +43,9 @@ protected:
 };
 
 // Hands `command` to `device` as the system's command-string entry does: the
-// reply is emptied first, a blank command and a command for a name that the
-// device does not answer to (or for no device at all) are refused.
+// reply is emptied first, a blank command, a command that names no device and
+// a command for a name that the device does not answer to (or for no device
+// at all) are refused.
 inline MCIERROR SendToDevice(CommandStringDevice* device, const char* command, char* returnString,
                              UINT returnLength, HWND callback) {
     if (returnString && returnLength > 0) returnString[0] = '\0';
@@ -57,6 +58,7 @@ inline MCIERROR SendToDevice(CommandStringDevice* device, const char* command, c
     while (blank(*p)) ++p;
     const char* end = p;
     while (*end && !blank(*end)) ++end;
+    if (end == p) return MCIERR_MISSING_DEVICE_NAME;
     if (!device || !device->Answers(std::string_view(p, static_cast<std::size_t>(end - p))))
         return MCIERR_INVALID_DEVICE_NAME;
     return device->SendString(command, returnString, returnLength, callback);

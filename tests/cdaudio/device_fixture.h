@@ -1,5 +1,5 @@
 // A device on the virtual output holding a three-track folder disc:
-// 2 s, 1 s and 40 sectors (0.533 s).
+// 2 s, 1 s and 40 sectors (0.533 s), set to answer in milliseconds.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -26,6 +26,13 @@ protected:
 
     std::unique_ptr<cdaudio::Device> Create(const std::string& disc)
     {
+        std::unique_ptr<cdaudio::Device> device = cdaudio::CreateDevice(OptionsFor(disc));
+        device->SendString("set cdaudio time format milliseconds", nullptr, 0);
+        return device;
+    }
+
+    cdaudio::Options OptionsFor(const std::string& disc)
+    {
         cdaudio::Options options;
         options.output = cdaudio::Output::Virtual;
         options.usePhysicalDrive = false;
@@ -35,7 +42,7 @@ protected:
             return answer_;
         };
         options.tellMissingFile = [this](const std::string& name) { told_.push_back(name); };
-        return cdaudio::CreateDevice(options);
+        return options;
     }
 
     // The reply; the error code goes to error_.

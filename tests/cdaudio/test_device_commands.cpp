@@ -88,8 +88,8 @@ TEST_F(DeviceTest, PausesAndResumesWhereItStood)
     // The play's end holds across the pause.
     EXPECT_EQ(Ok("status cdaudio position"), "2500");
     EXPECT_EQ(Ok("status cdaudio mode"), "stopped");
-    // Resume with nothing paused, and pause with nothing playing, do nothing.
-    Ok("resume cdaudio");
+    // Resume with nothing paused fails, and pause with nothing playing does nothing.
+    Refused("resume cdaudio", MCIERR_HARDWARE);
     Ok("pause cdaudio");
     EXPECT_EQ(Ok("status cdaudio mode"), "stopped");
     // "all" reaches the drive once a device is open.

@@ -1,5 +1,6 @@
 #include <cstdlib>
 #include <filesystem>
+#include <vector>
 
 #include "cdaudio/device_fixture.h"
 #include "portable.h"
@@ -18,6 +19,27 @@ TEST_F(DeviceTest, PositionIsWhatTheOutputTook)
     EXPECT_EQ(Ok("status cdaudio position"), "1000");
     Advance(4410);
     EXPECT_EQ(Ok("status cdaudio position"), "1100");
+}
+
+// The CD level still applies to the channels left on.
+TEST_F(DeviceTest, AudioOffSilencesItsChannelUntilSwitchedOn)
+{
+    auto heardOn = [this](int channel) {
+        std::vector<std::int16_t> heard(2 * 588);
+        device_->AdvanceVirtualOutput(588, heard.data());
+        int loud = 0;
+        for (std::size_t i = channel; i < heard.size(); i += 2) loud += heard[i] != 0;
+        return loud;
+    };
+    Ok("set cdaudio audio left off");
+    device_->SetLevel(0x8000FFFFu);
+    Ok("play cdaudio from 0");
+    EXPECT_EQ(heardOn(0), 0);
+    EXPECT_GT(heardOn(1), 500);
+    Ok("set cdaudio audio all on");
+    EXPECT_GT(heardOn(0), 500);
+    device_->SetLevel(0xFFFF0000u);
+    EXPECT_EQ(heardOn(0), 0);
 }
 
 TEST_F(DeviceTest, PlaysOnAcrossTracksAndStopsAtTheEnd)
@@ -143,6 +165,7 @@ TEST(RealTimeOutputs, AnswerWhilePlayingAndShutDownCleanly)
         options.initialDisc = dir.Path();
         std::unique_ptr<cdaudio::Device> device = cdaudio::CreateDevice(options);
         char reply[64];
+        EXPECT_EQ(device->SendString("set cdaudio time format milliseconds", nullptr, 0), 0u);
         EXPECT_EQ(device->SendString("play cdaudio from 2500 notify", reply, sizeof reply), 0u);
         EXPECT_EQ(device->SendString("status cdaudio position", reply, sizeof reply), 0u);
         EXPECT_GE(std::atoi(reply), 2500);

@@ -105,6 +105,92 @@ TEST_F(DeviceTest, BadCommandsFailWithAnEmptyReply)
     EXPECT_EQ(Ok("status cdaudio position"), "0");
 }
 
+// Where the command set reaches past what the console sends, the device
+// answers as the system's own CD driver does; run in order on one device.
+TEST_F(DeviceTest, AnswersTheWiderCommandSetAsTheSystemDriverDoes)
+{
+    struct Case {
+        const char* command;
+        MCIERROR error;
+        const char* reply;
+    } cases[] = {
+        {"record cdaudio", MCIERR_UNSUPPORTED_FUNCTION, ""},
+        {"save cdaudio foo", MCIERR_UNSUPPORTED_FUNCTION, ""},
+        {"load cdaudio foo", MCIERR_UNSUPPORTED_FUNCTION, ""},
+        {"record waveaudio", MCIERR_INVALID_DEVICE_NAME, ""},
+        {"open", MCIERR_MISSING_DEVICE_NAME, ""},
+        // Used so far without being opened.
+        {"open cdaudio", 0, "1"},
+        {"info cdaudio product identity", 0, "CD Audio"},
+        {"info cdaudio upc", MCIERR_NO_IDENTITY, ""},
+        {"info cdaudio upc upc", MCIERR_DUPLICATE_FLAGS, ""},
+        {"status cdaudio position start", 0, "0"},
+        {"status cdaudio position start track 2", MCIERR_FLAGS_NOT_COMPATIBLE, ""},
+        {"status cdaudio start start position", MCIERR_DUPLICATE_FLAGS, ""},
+        {"status cdaudio length position", MCIERR_FLAGS_NOT_COMPATIBLE, ""},
+        {"status cdaudio length length", MCIERR_FLAGS_NOT_COMPATIBLE, ""},
+        {"status cdaudio mode 4", MCIERR_FLAGS_NOT_COMPATIBLE, ""},
+        {"set cdaudio time format milliseconds time format ms", MCIERR_FLAGS_NOT_COMPATIBLE, ""},
+        // Items by number.
+        {"status cdaudio 1", 0, "3533"},
+        {"status cdaudio 2 track 2", 0, "2000"},
+        {"status cdaudio 2 track 4", MCIERR_OUTOFRANGE, ""},
+        {"status cdaudio 3", 0, "3"},
+        {"status cdaudio 4", 0, "stopped"},
+        {"status cdaudio 5", 0, "true"},
+        {"status cdaudio 6", 0, "milliseconds"},
+        {"status cdaudio 7", 0, "true"},
+        {"status cdaudio 8", 0, "1"},
+        {"status cdaudio 16385 track 1", 0, "audio"},
+        {"status cdaudio 0x4", MCIERR_BAD_CONSTANT, ""},
+        {"status cdaudio nsa", MCIERR_BAD_CONSTANT, ""},
+        {"status cdaudio 9", MCIERR_BAD_CONSTANT, ""},
+        {"resume cdaudio", MCIERR_HARDWARE, ""},
+        {"set cdaudio video on", 0, ""},
+        {"set cdaudio audio all on", 0, ""},
+        {"set cdaudio audio all off", 0, ""},
+        {"set cdaudio on audio left", 0, ""},
+        {"set cdaudio audio right on", 0, ""},
+        {"set cdaudio audio all", MCIERR_MISSING_PARAMETER, ""},
+        {"set cdaudio audio both on", MCIERR_BAD_CONSTANT, ""},
+        {"set cdaudio audio all on off", MCIERR_FLAGS_NOT_COMPATIBLE, ""},
+        {"set cdaudio time format msf", 0, ""},
+        {"status cdaudio position start", 0, "00:00:00"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(Send(c.command), c.reply) << c.command;
+        EXPECT_EQ(error_, c.error) << c.command;
+    }
+    // Text replies need somewhere to go; a status reply may be done without.
+    EXPECT_EQ(device_->SendString("sysinfo cdaudio quantity open", nullptr, 0), MCIERR_PARAM_OVERFLOW);
+    EXPECT_EQ(device_->SendString("info cdaudio product", nullptr, 0), MCIERR_PARAM_OVERFLOW);
+    EXPECT_EQ(device_->SendString("status cdaudio mode", nullptr, 0), 0u);
+}
+
+TEST_F(DeviceTest, StartsInMsfAndNamesTheCatalogOfASheet)
+{
+    device_ = cdaudio::CreateDevice(OptionsFor(dir_.Path()));
+    EXPECT_EQ(Ok("status cdaudio time format"), "msf");
+    EXPECT_EQ(Ok("status cdaudio length"), "00:03:40");
+
+    TempDir sheets;
+    const std::string cue = WriteCueOverWav(sheets.Path(), {588, 588});
+    WriteBinCue(sheets.Path(), {588, 588});
+    const std::string toc = WriteToc(sheets.Path(), {588, 588});
+    for (const auto& [sheet, catalog] : {std::pair{cue, "CATALOG 0724384260927\n"},
+                                         std::pair{toc, "CATALOG \"0724384260927\"\n"}}) {
+        std::FILE* file = std::fopen(sheet.c_str(), "r");
+        std::string text(4096, '\0');
+        text.resize(std::fread(text.data(), 1, text.size(), file));
+        std::fclose(file);
+        file = std::fopen(sheet.c_str(), "w");
+        std::fputs((catalog + text).c_str(), file);
+        std::fclose(file);
+        device_ = Create(sheet);
+        EXPECT_EQ(Ok("info cdaudio upc"), "0724384260927") << sheet;
+    }
+}
+
 // The buffer's length decides around the reply's own length n: n + 1 holds
 // it with its terminator, n cuts it by one, n + 2 leaves a byte spare; no
 // byte at or past the length is ever written.

@@ -116,7 +116,9 @@ protected:
         options.output = Output::Default;
         options.usePhysicalDrive = false;
         options.initialDisc = dir_.Path();
-        return CreateDevice(options);
+        std::unique_ptr<Device> device = CreateDevice(options);
+        device->SendString("set cdaudio time format milliseconds", nullptr, 0);
+        return device;
     }
 
     static int Position(Device& device)

@@ -46,7 +46,8 @@ TEST(Multimedia, OtherDevicesAndEmptyCommandsAreRefused) {
     std::strcpy(reply, "stale");
     EXPECT_EQ(mciSendStringA("play waveaudio", reply, sizeof reply, nullptr), MCIERR_INVALID_DEVICE_NAME);
     EXPECT_STREQ(reply, "");
-    EXPECT_EQ(mciSendStringA("cdaudio", nullptr, 0, nullptr), MCIERR_INVALID_DEVICE_NAME);
+    EXPECT_EQ(mciSendStringA("cdaudio", nullptr, 0, nullptr), MCIERR_MISSING_DEVICE_NAME);
+    EXPECT_EQ(mciSendStringA("open  ", nullptr, 0, nullptr), MCIERR_MISSING_DEVICE_NAME);
     EXPECT_EQ(mciSendStringA("", nullptr, 0, nullptr), MCIERR_MISSING_COMMAND_STRING);
     EXPECT_EQ(mciSendStringA(nullptr, nullptr, 0, nullptr), MCIERR_MISSING_COMMAND_STRING);
     EXPECT_TRUE(device.commands.empty());

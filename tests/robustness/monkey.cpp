@@ -60,10 +60,10 @@ std::string Ask(cdaudio::Device& drive, const char* command) {
 // The time format is the drive's own setting, which the console sets before
 // every use; it is put back as it was all the same.
 long long PositionMs(cdaudio::Device& drive) {
-    const bool tmsf = Ask(drive, "status cdaudio length").find(':') != std::string::npos;
+    const std::string format = Ask(drive, "status cdaudio time format");
     Ask(drive, "set cdaudio time format milliseconds");
     const long long position = std::atoll(Ask(drive, "status cdaudio position").c_str());
-    if (tmsf) Ask(drive, "set cdaudio time format tmsf");
+    Ask(drive, ("set cdaudio time format " + format).c_str());
     return position;
 }
 

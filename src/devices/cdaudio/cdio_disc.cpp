@@ -2,6 +2,7 @@
 
 #include <cdio/cdio.h>
 #include <cdio/logging.h>
+#include <cdio/memory.h>
 #include <cdio/paranoia/cdda.h>
 #include <cdio/paranoia/paranoia.h>
 
@@ -124,7 +125,12 @@ std::shared_ptr<Disc> FromCdio(CdIo_t* cdio)
         cdio_destroy(cdio);
         return nullptr;
     }
-    return std::make_shared<CdioDisc>(cdio, std::move(tracks), origin);
+    auto disc = std::make_shared<CdioDisc>(cdio, std::move(tracks), origin);
+    if (char* catalog = cdio_get_mcn(cdio)) {
+        disc->SetCatalog(catalog);
+        cdio_free(catalog);
+    }
+    return disc;
 }
 
 // libcdio's own handler ends the process on every error it logs (a broken

@@ -1,5 +1,6 @@
 #include "devices/cdaudio/command_parser.h"
 
+#include <algorithm>
 #include <cctype>
 #include <iterator>
 
@@ -100,14 +101,15 @@ MCIERROR ParseInteger(std::string_view text, std::int64_t& value)
 
 // What a keyword does once its words are matched.
 enum class Action {
-    Notify, Wait, Shareable, Alias, OpenOnly, Track, From, To, ToStart, ToEnd, TimeFormat, DoorOpen, DoorClosed,
-    Item, ItemWithIndex,
+    Notify, Wait, Shareable, Alias, OpenOnly, Track, Start, From, To, ToStart, ToEnd, TimeFormat, DoorOpen,
+    DoorClosed, Audio, Video, On, Off, Item, ItemWithIndex,
 };
 
 struct Keyword {
     std::string_view words;  // blank-separated, lower case
     Action action;
     Item item = Item::None;
+    std::int64_t number = 0;  // a status item's number, which stands for its name
 };
 
 // Longer phrases come before their prefixes ("to start" before "to").
@@ -115,20 +117,25 @@ constexpr Keyword kCommon[] = {{"notify", Action::Notify}, {"wait", Action::Wait
 constexpr Keyword kOpen[] = {{"alias", Action::Alias}, {"shareable", Action::Shareable}};
 constexpr Keyword kPlay[] = {{"from", Action::From}, {"to", Action::To}};
 constexpr Keyword kSeek[] = {{"to start", Action::ToStart}, {"to end", Action::ToEnd}, {"to", Action::To}};
-constexpr Keyword kSet[] = {
-    {"time format", Action::TimeFormat}, {"door open", Action::DoorOpen}, {"door closed", Action::DoorClosed}};
+constexpr Keyword kSet[] = {{"time format", Action::TimeFormat},
+                            {"door open", Action::DoorOpen},
+                            {"door closed", Action::DoorClosed},
+                            {"audio", Action::Audio},
+                            {"video", Action::Video},
+                            {"on", Action::On},
+                            {"off", Action::Off}};
 constexpr Keyword kStatus[] = {
-    {"current track", Action::Item, Item::CurrentTrack},
-    {"length", Action::Item, Item::Length},
-    {"media present", Action::Item, Item::MediaPresent},
-    {"mode", Action::Item, Item::Mode},
-    {"number of tracks", Action::Item, Item::NumberOfTracks},
-    {"position", Action::Item, Item::Position},
-    {"ready", Action::Item, Item::Ready},
-    {"start position", Action::Item, Item::StartPosition},
-    {"time format", Action::Item, Item::TimeFormat},
-    {"type", Action::Item, Item::Type},
+    {"current track", Action::Item, Item::CurrentTrack, 8},
+    {"length", Action::Item, Item::Length, 1},
+    {"media present", Action::Item, Item::MediaPresent, 5},
+    {"mode", Action::Item, Item::Mode, 4},
+    {"number of tracks", Action::Item, Item::NumberOfTracks, 3},
+    {"position", Action::Item, Item::Position, 2},
+    {"ready", Action::Item, Item::Ready, 7},
+    {"time format", Action::Item, Item::TimeFormat, 6},
+    {"type", Action::Item, Item::Type, 16385},
     {"track", Action::Track},
+    {"start", Action::Start},
 };
 constexpr Keyword kCapability[] = {
     {"can eject", Action::Item, Item::CanEject},
@@ -143,6 +150,7 @@ constexpr Keyword kCapability[] = {
 };
 constexpr Keyword kInfo[] = {{"product", Action::Item, Item::Product},
                              {"identity", Action::Item, Item::Identity},
+                             {"upc", Action::Item, Item::Upc},
                              {"missing file", Action::Item, Item::MissingFile}};
 constexpr Keyword kSysinfo[] = {
     {"quantity", Action::Item, Item::Quantity},
@@ -180,6 +188,9 @@ constexpr VerbForm kVerbs[] = {
     Form("sysinfo", Verb::Sysinfo, kSysinfo),
 };
 
+// Commands every multimedia device is asked, which a CD drive has no use for.
+constexpr std::string_view kUnsupportedVerbs[] = {"record", "save", "load"};
+
 enum class Match { Whole, Short, No };
 
 // Matches the keyword's words at the reader; on a whole match the reader
@@ -213,7 +224,47 @@ MCIERROR Once(bool& flag)
     return 0;
 }
 
-MCIERROR Apply(const Keyword& keyword, Words& words, Command& c, bool& seen)
+// Info items are flags of their own: several may be given, and the first in
+// the order of Item answers. A status or capability item is one value, so a
+// second one does not go with the first; sysinfo answers one item only.
+MCIERROR TakeItem(Item item, Command& c, std::uint64_t& seen)
+{
+    const std::uint64_t bit = std::uint64_t{1} << static_cast<unsigned>(item);
+    if (c.verb == Verb::Info) {
+        if (seen & bit) return MCIERR_DUPLICATE_FLAGS;
+        seen |= bit;
+        if (c.item == Item::None || item < c.item) c.item = item;
+        return 0;
+    }
+    if (seen) return c.verb == Verb::Sysinfo ? MCIERR_DUPLICATE_FLAGS : MCIERR_FLAGS_NOT_COMPATIBLE;
+    seen = bit;
+    c.item = item;
+    return 0;
+}
+
+// A status item given by its number ("status cdaudio 4" asks for the mode).
+const Keyword* StatusItemByNumber(std::string_view word)
+{
+    std::int64_t number = 0;
+    if (!ParseDigits(word, kMaxNumber, number)) return nullptr;
+    for (const Keyword& keyword : kStatus) {
+        if (keyword.action == Action::Item && keyword.number == number) return &keyword;
+    }
+    return nullptr;
+}
+
+MCIERROR ParseChannels(Words& words, Channels& channels)
+{
+    if (words.AtEnd()) return MCIERR_MISSING_PARAMETER;
+    std::string_view name = words.Next();
+    if (Is(name, "all")) channels = Channels::All;
+    else if (Is(name, "left")) channels = Channels::Left;
+    else if (Is(name, "right")) channels = Channels::Right;
+    else return MCIERR_BAD_CONSTANT;
+    return 0;
+}
+
+MCIERROR Apply(const Keyword& keyword, Words& words, Command& c, std::uint64_t& itemsSeen)
 {
     switch (keyword.action) {
     case Action::Notify: return Once(c.notify);
@@ -224,6 +275,13 @@ MCIERROR Apply(const Keyword& keyword, Words& words, Command& c, bool& seen)
     case Action::ToEnd: return Once(c.toEnd);
     case Action::DoorOpen: return Once(c.doorOpen);
     case Action::DoorClosed: return Once(c.doorClosed);
+    case Action::Start: return Once(c.start);
+    case Action::Video: return Once(c.video);
+    case Action::On: return Once(c.on);
+    case Action::Off: return Once(c.off);
+    case Action::Audio:
+        if (MCIERROR e = Once(c.hasAudio)) return e;
+        return ParseChannels(words, c.audio);
     case Action::Alias:
         if (!c.alias.empty()) return MCIERR_DUPLICATE_FLAGS;
         if (words.AtEnd()) return MCIERR_MISSING_STRING_ARGUMENT;
@@ -239,7 +297,9 @@ MCIERROR Apply(const Keyword& keyword, Words& words, Command& c, bool& seen)
         return ParsePosition(words.Next(), position);
     }
     case Action::TimeFormat: {
-        if (MCIERROR e = Once(c.hasTimeFormat)) return e;
+        // One value: a second format does not go with the first.
+        if (c.hasTimeFormat) return MCIERR_FLAGS_NOT_COMPATIBLE;
+        c.hasTimeFormat = true;
         if (words.AtEnd()) return MCIERR_MISSING_PARAMETER;
         std::string_view name = words.Next();
         if (Is(name, "milliseconds") || Is(name, "ms")) c.timeFormat = TimeFormat::Milliseconds;
@@ -250,8 +310,7 @@ MCIERROR Apply(const Keyword& keyword, Words& words, Command& c, bool& seen)
     }
     case Action::Item:
     case Action::ItemWithIndex:
-        if (MCIERROR e = Once(seen)) return e;
-        c.item = keyword.item;
+        if (MCIERROR e = TakeItem(keyword.item, c, itemsSeen)) return e;
         return keyword.action == Action::ItemWithIndex ? ParseInteger(words.Next(), c.index) : 0;
     }
     return MCIERR_UNRECOGNIZED_KEYWORD;
@@ -259,7 +318,7 @@ MCIERROR Apply(const Keyword& keyword, Words& words, Command& c, bool& seen)
 
 MCIERROR ParseFlags(const VerbForm& form, Words& words, Command& c)
 {
-    bool itemSeen = false;
+    std::uint64_t itemsSeen = 0;
     while (!words.AtEnd()) {
         const Keyword* found = nullptr;
         bool cutShort = false;
@@ -272,8 +331,14 @@ MCIERROR ParseFlags(const VerbForm& form, Words& words, Command& c)
         };
         look(kCommon, std::size(kCommon));
         look(form.keywords, form.count);
-        if (!found) return cutShort ? MCIERR_MISSING_PARAMETER : MCIERR_UNRECOGNIZED_KEYWORD;
-        if (MCIERROR e = Apply(*found, words, c, itemSeen)) return e;
+        if (cutShort) return MCIERR_MISSING_PARAMETER;
+        // Any other word of a status command is read as the item it asks for.
+        if (!found && form.verb == Verb::Status) {
+            found = StatusItemByNumber(words.Next());
+            if (!found) return MCIERR_BAD_CONSTANT;
+        }
+        if (!found) return MCIERR_UNRECOGNIZED_KEYWORD;
+        if (MCIERROR e = Apply(*found, words, c, itemsSeen)) return e;
     }
     return 0;
 }
@@ -286,7 +351,7 @@ MCIERROR CheckCombination(const Command& c)
     switch (c.verb) {
     case Verb::Status:
         if (c.item == Item::None) return MCIERR_MISSING_PARAMETER;
-        if (c.hasTrack && !TrackAllowed(c.item)) return MCIERR_FLAGS_NOT_COMPATIBLE;
+        if (c.hasTrack && (!TrackAllowed(c.item) || c.start)) return MCIERR_FLAGS_NOT_COMPATIBLE;
         if (c.item == Item::Type && !c.hasTrack) return MCIERR_MISSING_PARAMETER;
         return 0;
     case Verb::Capability:
@@ -295,8 +360,11 @@ MCIERROR CheckCombination(const Command& c)
         if (c.item == Item::None) return MCIERR_MISSING_PARAMETER;
         return c.openOnly && c.item == Item::InstallName ? MCIERR_FLAGS_NOT_COMPATIBLE : 0;
     case Verb::Set:
-        if (!c.hasTimeFormat && !c.doorOpen && !c.doorClosed) return MCIERR_MISSING_PARAMETER;
-        return c.doorOpen && c.doorClosed ? MCIERR_FLAGS_NOT_COMPATIBLE : 0;
+        if (!c.hasTimeFormat && !c.doorOpen && !c.doorClosed && !c.hasAudio && !c.video) {
+            return MCIERR_MISSING_PARAMETER;
+        }
+        if ((c.doorOpen && c.doorClosed) || (c.on && c.off)) return MCIERR_FLAGS_NOT_COMPATIBLE;
+        return (c.hasAudio || c.video) && !c.on && !c.off ? MCIERR_MISSING_PARAMETER : 0;
     case Verb::Seek: {
         int targets = (c.to.fieldCount > 0) + c.toStart + c.toEnd;
         if (targets == 0) return MCIERR_MISSING_PARAMETER;
@@ -321,18 +389,25 @@ Command ParseCommand(std::string_view text)
     for (const VerbForm& candidate : kVerbs) {
         if (Is(verb, candidate.word)) form = &candidate;
     }
-    if (!form) {
+    bool unsupported = std::any_of(std::begin(kUnsupportedVerbs), std::end(kUnsupportedVerbs),
+                                   [verb](std::string_view word) { return Is(verb, word); });
+    if (!form && !unsupported) {
         c.error = MCIERR_UNRECOGNIZED_COMMAND;
         return c;
     }
-    c.verb = form->verb;
+    if (form) c.verb = form->verb;
     if (words.AtEnd()) {
         c.error = MCIERR_MISSING_DEVICE_NAME;
         return c;
     }
     c.device = words.Next();
+    if (unsupported) {
+        c.error = MCIERR_UNSUPPORTED_FUNCTION;
+        return c;
+    }
     c.error = ParseFlags(*form, words, c);
     if (!c.error) c.error = CheckCombination(c);
+    if (!c.error && c.start && c.item == Item::Position) c.item = Item::StartPosition;
     return c;
 }
 

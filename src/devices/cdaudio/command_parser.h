@@ -23,13 +23,16 @@ enum class Item {
     CurrentTrack, Length, MediaPresent, Mode, NumberOfTracks, Position, Ready, StartPosition, TimeFormat, Type,
     // capability
     CanEject, CanPlay, CanRecord, CanSave, CompoundDevice, DeviceType, HasAudio, HasVideo, UsesFiles,
-    // info
-    Product, Identity, MissingFile,
+    // info, in the order a command naming several answers them
+    Product, Identity, Upc, MissingFile,
     // sysinfo
     Quantity, Name, InstallName,
 };
 
 enum class TimeFormat { Milliseconds, Msf, Tmsf };
+
+// The channels "set ... audio" switches.
+enum class Channels { All, Left, Right };
 
 // A position as written: a bare number ("5", "-300") or colon-separated
 // fields ("3:00:12:40"); what it means depends on the time format.
@@ -46,6 +49,7 @@ struct Command {
     bool wait = false;
     Item item = Item::None;
     bool hasTrack = false;          // "... track N"
+    bool start = false;             // status ... start (with position: the start position)
     std::int64_t track = 0;
     PositionText from;              // play from
     PositionText to;                // play to, seek to
@@ -55,6 +59,11 @@ struct Command {
     TimeFormat timeFormat = TimeFormat::Milliseconds;
     bool doorOpen = false;
     bool doorClosed = false;
+    bool hasAudio = false;          // set ... audio all | left | right
+    Channels audio = Channels::All;
+    bool video = false;             // set ... video
+    bool on = false;
+    bool off = false;
     std::string_view alias;         // open ... alias A ("" when none)
     bool shareable = false;
     bool openOnly = false;          // sysinfo ... open

@@ -104,6 +104,7 @@ private:
         if (keyword == "FILE") return words.size() >= 3 && OpenFile(FileName(line, words), Upper(words.back()));
         if (keyword == "TRACK") return words.size() >= 3 && Track(words[1], words[2]);
         if (keyword == "INDEX") return words.size() >= 3 && Index(words[1], words[2]);
+        if (keyword == "CATALOG" && words.size() >= 2) layout_.SetCatalog(words[1]);
         if (keyword == "PREGAP" || keyword == "POSTGAP") {
             std::optional<std::uint64_t> gap = words.size() >= 2 ? ParseMsf(words[1]) : std::nullopt;
             if (!gap || number_ == 0) return false;

@@ -20,31 +20,42 @@
 //   set cdaudio time format milliseconds | ms | msf | tmsf
 //   set cdaudio door open | door closed  ejects / loads (an empty virtual
 //                                        drive asks for a disc)
+//   set cdaudio audio all | left | right on | off    mutes or unmutes
+//   set cdaudio video on | off           a drive has no picture: ignored
 //   status cdaudio current track | length [track N] | media present |
 //       mode | number of tracks | position [track N] | ready |
 //       start position | time format | type track N
+//                                        an item may be given by its number
+//                                        (1 length ... 8 current track,
+//                                        16385 type)
 //   capability cdaudio can eject | can play | can record | can save |
 //       compound device | device type | has audio | has video | uses files
-//   info cdaudio product | identity | missing file
-//                                        the last, this device's own: the
-//                                        file a disc given to the drive
-//                                        lacked ("" when none)
+//   info cdaudio product | identity | upc | missing file
+//                                        upc: the disc's catalog number; the
+//                                        last, this device's own: the file a
+//                                        disc given to the drive lacked ("" when
+//                                        none); of several, the first answers
 //   sysinfo cdaudio | all  quantity [open] | name N [open] | installname
 //
-// Times follow the time format, a setting of the device (milliseconds at
-// first); see disc_time.h. "start" is the first audio track's first frame.
+// Times follow the time format, a setting of the device (msf at first); see
+// disc_time.h. "start" is the first audio track's first frame.
 // Modes: "not ready", "open", "paused", "playing", "stopped".
 //
 // Errors leave the device as it was and the reply empty, and carry the
-// numbers a drive gives: an unknown verb MCIERR_UNRECOGNIZED_COMMAND, an
-// unknown flag MCIERR_UNRECOGNIZED_KEYWORD, a flag given twice
-// MCIERR_DUPLICATE_FLAGS, flags that exclude each other
-// MCIERR_FLAGS_NOT_COMPATIBLE, a bad number MCIERR_BAD_INTEGER, a position
-// or track outside the disc MCIERR_OUTOFRANGE, a disc query, play or seek
-// with no disc, or a play or seek into a data track, MCIERR_HARDWARE; a
-// disc given at the closing door that lacks one of its files stays out,
-// with MCIERR_FILE_NOT_FOUND. A reply longer than the buffer is cut to fit
-// and terminated, with MCIERR_PARAM_OVERFLOW.
+// numbers a drive gives: an unknown verb MCIERR_UNRECOGNIZED_COMMAND, a
+// verb every device knows but a drive cannot do (record, save, load)
+// MCIERR_UNSUPPORTED_FUNCTION, an unknown flag MCIERR_UNRECOGNIZED_KEYWORD,
+// an unknown status item MCIERR_BAD_CONSTANT, a flag given twice
+// MCIERR_DUPLICATE_FLAGS, flags that exclude each other (two status items,
+// two time formats) MCIERR_FLAGS_NOT_COMPATIBLE, a bad number
+// MCIERR_BAD_INTEGER, a position or track outside the disc
+// MCIERR_OUTOFRANGE, a disc query, play or seek with no disc, a play or seek
+// into a data track, or a resume with nothing paused, MCIERR_HARDWARE; a
+// disc with no catalog number asked for its upc MCIERR_NO_IDENTITY; a disc
+// given at the closing door that lacks one of its files stays out, with
+// MCIERR_FILE_NOT_FOUND. A reply longer than the buffer is cut to fit and
+// terminated, with MCIERR_PARAM_OVERFLOW; info and sysinfo, which answer
+// only in text, give it also when there is no buffer at all.
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
@@ -80,6 +91,21 @@ bool GoesToAll(Verb verb)
 }
 
 const char* TrueFalse(bool value) { return value ? "true" : "false"; }
+
+// Verbs whose reply is text only; a status or capability reply is a value
+// the caller may do without.
+bool AnswersInText(const Command& c) { return !c.error && (c.verb == Verb::Info || c.verb == Verb::Sysinfo); }
+
+// The level bits "set ... audio" switches: left in the low 16, right in the high.
+std::uint32_t ChannelBits(Channels channels)
+{
+    switch (channels) {
+    case Channels::Left: return 0x0000FFFFu;
+    case Channels::Right: return 0xFFFF0000u;
+    case Channels::All: break;
+    }
+    return 0xFFFFFFFFu;
+}
 
 // A number that tells discs apart: the same table of contents gives the same.
 std::string Identity(const std::vector<Track>& tracks)
@@ -126,7 +152,9 @@ public:
             std::memcpy(returnString, reply.data(), n);
             returnString[n] = '\0';
         }
-        if (!error && returnString && reply.size() >= returnLength) error = MCIERR_PARAM_OVERFLOW;
+        if (!error && (returnString || AnswersInText(parsed)) && reply.size() >= returnLength) {
+            error = MCIERR_PARAM_OVERFLOW;
+        }
         return error;
     }
 
@@ -153,7 +181,11 @@ public:
     {
         return {transport_.Sound().OnSoundCard(), transport_.Sound().Underruns()};
     }
-    void SetLevel(std::uint32_t level) override { transport_.Sound().SetLevel(level); }
+    void SetLevel(std::uint32_t level) override
+    {
+        level_ = level;
+        transport_.Sound().SetLevel(level_ & ~muted_);
+    }
     void LoseOutput() override { transport_.Sound().LoseOutput(); }
 
 private:
@@ -215,7 +247,10 @@ private:
         case Verb::Seek: return Seek(c);
         case Verb::Stop: transport_.Stop(); return 0;
         case Verb::Pause: transport_.Pause(); return 0;
-        case Verb::Resume: transport_.Resume(); return 0;
+        case Verb::Resume:
+            if (!transport_.Paused()) return MCIERR_HARDWARE;
+            transport_.Resume();
+            return 0;
         case Verb::Capability: return Capability(c.item, reply);
         case Verb::Info: return Info(c.item, reply);
         case Verb::Sysinfo: return Sysinfo(c, all, reply);
@@ -297,6 +332,10 @@ private:
     MCIERROR Set(const Command& c)
     {
         if (c.hasTimeFormat) format_ = c.timeFormat;
+        if (c.hasAudio) {
+            muted_ = c.off ? muted_ | ChannelBits(c.audio) : muted_ & ~ChannelBits(c.audio);
+            SetLevel(level_);
+        }
         if (c.doorOpen) {
             // The player lets go of the disc before it leaves the drive.
             transport_.SetDisc(nullptr);
@@ -374,6 +413,10 @@ private:
             return 0;
         }
         if (!drive_.Current()) return MCIERR_HARDWARE;
+        if (item == Item::Upc) {
+            reply = drive_.Current()->Catalog();
+            return reply.empty() ? MCIERR_NO_IDENTITY : 0;
+        }
         reply = Identity(Tracks());
         return 0;
     }
@@ -399,7 +442,9 @@ private:
     Drive drive_;
     Transport transport_;
     const Disc* transportDisc_ = nullptr;  // the disc the transport was last given
-    TimeFormat format_ = TimeFormat::Milliseconds;
+    TimeFormat format_ = TimeFormat::Msf;
+    std::uint32_t level_ = 0xFFFFFFFFu;  // the CD level last set
+    std::uint32_t muted_ = 0;            // its bits "set ... audio ... off" holds at 0
     std::vector<Opened> opened_;
     UINT nextId_ = 1;
 };

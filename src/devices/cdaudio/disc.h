@@ -34,6 +34,9 @@ public:
 
     const std::vector<Track>& Tracks() const { return tracks_; }
     std::uint64_t Length() const { return tracks_.empty() ? 0 : tracks_.back().start + tracks_.back().length; }
+    // The disc's catalog number (UPC/EAN) as the disc or its sheet gives it; "" when none.
+    const std::string& Catalog() const { return catalog_; }
+    void SetCatalog(std::string catalog) { catalog_ = std::move(catalog); }
 
     // Worker thread only. Fills `frames` interleaved stereo frames from
     // `at`; on failure the missing part is silence and the result is false.
@@ -41,6 +44,9 @@ public:
 
 protected:
     std::vector<Track> tracks_;
+
+private:
+    std::string catalog_;
 };
 
 // Lays tracks of the given lengths end to end.

@@ -67,7 +67,9 @@ std::shared_ptr<Disc> DiscLayout::Build() const
             p.source < 0 ? 0 : p.offset + (sources_[p.source].kind == SourceKind::Decoded ? skipped : skipped * 4);
         pieces.push_back({from - origin, to - from, p.source, offset});
     }
-    return std::make_shared<FileDisc>(std::move(tracks), sources_, std::move(pieces));
+    auto disc = std::make_shared<FileDisc>(std::move(tracks), sources_, std::move(pieces));
+    disc->SetCatalog(catalog_);
+    return disc;
 }
 
 }  // namespace cdaudio

@@ -24,6 +24,7 @@ public:
     bool HasTrack() const { return !tracks_.empty(); }
     std::uint64_t TrackLength() const { return end_ - tracks_.back().begin; }
     std::size_t TrackCount() const { return tracks_.size(); }
+    void SetCatalog(std::string catalog) { catalog_ = std::move(catalog); }
 
     // Null when the layout holds no track, too many, a track that ends
     // before it starts or an empty track followed by others. Empty tracks
@@ -41,6 +42,7 @@ private:
     std::vector<Piece> pieces_;
     std::vector<Begun> tracks_;
     std::uint64_t end_ = 0;
+    std::string catalog_;
 };
 
 }  // namespace cdaudio

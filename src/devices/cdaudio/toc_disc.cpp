@@ -100,7 +100,12 @@ private:
             return true;
         }
         if (word == "NO") return PeekIs("COPY") || PeekIs("PRE_EMPHASIS") ? (Next(), true) : false;
-        if (word == "CATALOG" || word == "ISRC") return Next() != nullptr;
+        if (word == "CATALOG") {
+            const Token* number = Next();
+            if (number) layout_.SetCatalog(number->text);
+            return number != nullptr;
+        }
+        if (word == "ISRC") return Next() != nullptr;
         if (word == "CD_TEXT") return SkipBlock();
         if (word == "TRACK") return Track();
         if (!layout_.HasTrack()) return false;
