@@ -138,9 +138,13 @@ std::string SetFileFolder(const char* setPath) {
 }
 
 std::string FindPadFileAsWritten(const std::string& setFolder, const char* written) {
+    // Relative, it means what it meant to the old console, whose Load dialog
+    // made the set file's folder current, "\" and ".." included.
     const bool relative = !HasDrive(written) && !IsAnySeparator(written[0]);
     if (relative) {
-        const std::string path = Join(setFolder, written);
+        std::string path = Join(setFolder, written);
+        std::replace(path.begin() + static_cast<std::ptrdiff_t>(path.size() - std::strlen(written)), path.end(), '\\',
+                     kSeparator);
         if (FitsPad(path) && IsFile(path)) return path;
     }
     return IsFile(written) ? written : "";
