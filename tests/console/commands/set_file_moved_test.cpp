@@ -92,27 +92,24 @@ TEST_F(SetConsole, CopiedWindowsFolderFindsItsSamplesUnderTheSetFile) {
     EXPECT_EQ(ReadWholeFile(path), saved);
 }
 
-TEST_F(SetConsole, SearchForAMovedFileHasOneAnswerAndStaysInTheSetFilesFolder) {
+TEST_F(SetConsole, SearchForAMovedFileStaysInTheSetFilesFolder) {
     fs::create_directories(dir.File("set/TORNEL"));
-    fs::create_directories(dir.File("set/Deep"));
-    fs::create_directories(dir.File("set/deep"));
-    dir.Wav("set/deep/hat.wav");
     dir.Wav("UP.WAV");
-    std::vector<std::string> lines = {"HAT.WAV C:\\DEEP\\HAT.WAV",       // past the "Deep" without it
-                                      "UP.WAV C:\\TORNEL\\..\\UP.WAV",   // ".." names no folder
-                                      "UP.WAV ..\\UP.WAV"};               // but a relative path means it
-    const std::string set = dir.Write("set/s.tnl", SetText(lines) + kTail);
+    const std::string set = dir.Write("set/s.tnl", SetText({"UP.WAV C:\\TORNEL\\..\\UP.WAV",  // ".." names no folder
+                                                          "UP.WAV ..\\UP.WAV"}) +             // but a relative path means it
+                                                       kTail);
     Open(set);
-    EXPECT_EQ(g_padPath[0], Found(dir.Path(), {"set", "deep", "hat.wav"}));
-    EXPECT_EQ(g_padLoaded[1], 0);
-    EXPECT_EQ(g_padPath[2], Found(dir.Path(), {"set", "..", "UP.WAV"}));
+    EXPECT_EQ(g_padLoaded[0], 0);
+    EXPECT_EQ(g_padPath[1], Found(dir.File("set"), {"..", "UP.WAV"}));
     EXPECT_EQ(c.host.MessageBoxes(),
-              Calls{"Tornel for Windows|Not found: C:\\TORNEL\\..\\UP.WAV (pad 2)\n\nThat pad stays empty.|48"});
+              Calls{"Tornel for Windows|Not found: C:\\TORNEL\\..\\UP.WAV (pad 1)\n\nThat pad stays empty.|48"});
 }
 
-// Twins in case and linked loops are Linux's: Windows folders have neither.
 TEST_F(SetConsole, CaseTwinsAndLinkedLoopsGiveTheSameAnswerEveryTime) {
     SKIP_ON_WINDOWS("names differing only in case and links are Linux's");
+    fs::create_directories(dir.File("Deep"));
+    fs::create_directories(dir.File("deep"));
+    dir.Wav("deep/hat.wav");
     fs::create_directories(dir.File("TWINS"));
     fs::create_directories(dir.File("EXACT"));
     dir.Wav("TWINS/kick.wav");
@@ -125,7 +122,8 @@ TEST_F(SetConsole, CaseTwinsAndLinkedLoopsGiveTheSameAnswerEveryTime) {
     std::string deep = "C:";
     for (int i = 0; i < 300; ++i) deep += "\\loop";
     const std::string set = dir.Write("s.tnl", SetText({"KICK.WAV C:\\TWINS\\KICK.WAV", "kick.wav C:\\EXACT\\kick.wav",
-                                                        "X.WAV " + deep + "\\X.WAV", "S.WAV C:\\self\\S.WAV"}) +
+                                                        "X.WAV " + deep + "\\X.WAV", "S.WAV C:\\self\\S.WAV",
+                                                        "HAT.WAV C:\\DEEP\\HAT.WAV"}) +
                                                    kTail);
     for (int round = 0; round < 2; ++round) {
         Open(set);
@@ -133,6 +131,7 @@ TEST_F(SetConsole, CaseTwinsAndLinkedLoopsGiveTheSameAnswerEveryTime) {
         EXPECT_EQ(g_padPath[1], Found(dir.Path(), {"EXACT", "kick.wav"}));  // the same case first
         EXPECT_EQ(g_padLoaded[2], 0);
         EXPECT_EQ(g_padPath[3], Found(dir.Path(), {"s.wav"}));
+        EXPECT_EQ(g_padPath[4], Found(dir.Path(), {"deep", "hat.wav"}));  // past "Deep", which has none
     }
     ASSERT_EQ(c.host.MessageBoxes().size(), 2u);
     EXPECT_EQ(c.host.MessageBoxes()[0].find("Tornel for Windows|Not found: C:\\loop\\loop"), 0u);
