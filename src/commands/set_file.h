@@ -1,6 +1,9 @@
 // Set files (".tnl"): the pads, the program list, the loop counts and the rate.
 #pragma once
 
+#include <string>
+#include <vector>
+
 #include "platform/win.h"
 
 // Writes the setup to path. Returns 1 when the file was written whole.
@@ -10,6 +13,13 @@ int SetFileWrite(const char* path);
 int SetFileWriteOrReport(win::HWND hwnd, const char* path);
 void SetFileSaveAs(win::HWND hwnd);
 void SetFileOpen(win::HWND hwnd);
+// A pad whose file is nowhere to be found: the pad (0 to 6) and the path its
+// line named.
+struct MissingPadFile {
+    int pad;
+    std::string path;
+};
 // Reads a set file's lines into the console (the reader of SetFileOpen,
-// without dialog, channel stop or reopen).
-void SetFileRead(const char* path);
+// without dialog, channel stop or reopen). Returns the pads whose files were
+// not found.
+std::vector<MissingPadFile> SetFileRead(const char* path);

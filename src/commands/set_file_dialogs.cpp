@@ -48,6 +48,17 @@ void TellTooLong(HWND hwnd, const char* text) {
     MessageBoxA(hwnd, text, "Tornel for Windows", MB_OK | MB_ICONWARNING);
 }
 
+// One box for the whole set, after the pads are drawn, rather than one a pad.
+void TellMissing(HWND hwnd, const std::vector<MissingPadFile>& missing) {
+    if (missing.empty()) return;
+    std::string message;
+    for (const MissingPadFile& pad : missing) {
+        message += "Not found: " + pad.path + " (pad " + std::to_string(pad.pad + 1) + ")\n";
+    }
+    message += missing.size() == 1 ? "\nThat pad stays empty." : "\nThose pads stay empty.";
+    MessageBoxA(hwnd, message.c_str(), "Tornel for Windows", MB_OK | MB_ICONWARNING);
+}
+
 }  // namespace
 
 void SetFileSaveAs(HWND hwnd) {
@@ -105,7 +116,8 @@ void SetFileOpen(HWND hwnd) {
 
     ListClear();
     EngineCloseChannel(g_mixer, 0, 1);
-    SetFileRead(g_setPath);
+    const std::vector<MissingPadFile> missing = SetFileRead(g_setPath);
     MixerReopen(hwnd);
     InvalidateArea(hwnd, 436, 256, 618, 410);
+    TellMissing(hwnd, missing);
 }

@@ -6,8 +6,11 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <string>
 
 #include "cd/program_list.h"
+#include "commands/old_code_page.h"
+#include "commands/pad_file_search.h"
 #include "commands/set_file.h"
 #include "pads/sample_pads.h"
 #include "pads/wave_rate.h"
@@ -29,6 +32,13 @@ struct Reader {
     int section = kPadSection;
     int pad = 0;
     int loop = 0;
+    std::string folder;  // the set file's, where its pads' files are looked for
+    std::vector<MissingPadFile> missing;
+};
+
+struct PadFields {
+    char title[kPadTitleSize];
+    char path[kPadPathSize];
 };
 
 // Reads one piece of a line, without its line end (LF or CR LF). Returns
@@ -70,24 +80,17 @@ bool CopyField(char* field, int capacity, const char* text, std::size_t length) 
     return true;
 }
 
-bool CopyTitleAndPath(char* title, char* path, const char* titleText, std::size_t titleLength,
-                      const char* pathText, std::size_t pathLength) {
-    char newTitle[kPadTitleSize];
-    char newPath[kPadPathSize];
-    if (!CopyField(newTitle, kPadTitleSize, titleText, titleLength) ||
-        !CopyField(newPath, kPadPathSize, pathText, pathLength)) {
-        return false;
-    }
-    std::memcpy(title, newTitle, sizeof newTitle);
-    std::memcpy(path, newPath, sizeof newPath);
-    return true;
+bool CopyTitleAndPath(PadFields& fields, const char* titleText, std::size_t titleLength, const char* pathText,
+                      std::size_t pathLength) {
+    return CopyField(fields.title, kPadTitleSize, titleText, titleLength) &&
+           CopyField(fields.path, kPadPathSize, pathText, pathLength);
 }
 
 // The writer puts the file's name, one blank and its full path: when some
 // blank splits the line so that the path ends with the name, the name may
 // itself hold blanks and still reads back whole. A path never starts with
 // white space: further blanks after the first merely separate the words.
-bool SplitAtName(const char* line, char* title, char* path) {
+bool SplitAtName(const char* line, PadFields& fields) {
     const std::size_t length = std::strlen(line);
     for (std::size_t blank = 1; blank + 1 < length; ++blank) {
         if (line[blank] != ' ' || IsBlank(line[blank + 1])) continue;
@@ -97,14 +100,14 @@ bool SplitAtName(const char* line, char* title, char* path) {
         const std::size_t folderLength = pathLength - blank;
         if (std::memcmp(pathText + folderLength, line, blank) != 0) continue;
         if (folderLength > 0 && !IsFolderSeparator(pathText[folderLength - 1])) continue;
-        if (CopyTitleAndPath(title, path, line, blank, pathText, pathLength)) return true;
+        if (CopyTitleAndPath(fields, line, blank, pathText, pathLength)) return true;
     }
     return false;
 }
 
 // Otherwise the first two words. Fewer than two words, or a word too long for
 // its field, names no pad: a path is never cut into another path.
-bool SplitAtWords(const char* line, char* title, char* path) {
+bool SplitAtWords(const char* line, PadFields& fields) {
     const char* word1 = line;
     while (IsBlank(*word1)) ++word1;
     const char* end1 = word1;
@@ -113,16 +116,52 @@ bool SplitAtWords(const char* line, char* title, char* path) {
     while (IsBlank(*word2)) ++word2;
     const char* end2 = word2;
     while (*end2 != '\0' && !IsBlank(*end2)) ++end2;
-    return CopyTitleAndPath(title, path, word1, static_cast<std::size_t>(end1 - word1), word2,
+    return CopyTitleAndPath(fields, word1, static_cast<std::size_t>(end1 - word1), word2,
                             static_cast<std::size_t>(end2 - word2));
+}
+
+bool Split(const char* line, PadFields& fields) { return SplitAtName(line, fields) || SplitAtWords(line, fields); }
+
+// A line that is not UTF-8 comes from the old console: it is read in its
+// code page, unless its bytes as they are already name a file.
+bool ReadPadFields(const Reader& reader, const char* line, PadFields& fields, std::string& found) {
+    if (!Split(line, fields)) return false;
+    found = FindPadFileAsWritten(reader.folder, fields.path);
+    if (!found.empty()) return true;
+    PadFields decoded;
+    if (!IsUtf8(line) && Split(FromOldCodePage(line).c_str(), decoded)) {
+        fields = decoded;
+        found = FindPadFileAsWritten(reader.folder, fields.path);
+    }
+    if (found.empty()) found = SearchPadFile(reader.folder, fields.path);
+    return true;
+}
+
+// A pad's file found elsewhere takes the place of the written path; its
+// name, in its case on disk, that of the written one, so that a name with
+// blanks still reads back whole once saved.
+void TakeFoundFile(PadFields& fields, const std::string& found) {
+    if (found == fields.path) return;
+    const char* name = NameInPath(found.c_str());
+    if (SameNameIgnoringCase(fields.title, NameInPath(fields.path)) && std::strlen(name) < sizeof fields.title) {
+        std::strcpy(fields.title, name);
+    }
+    std::memcpy(fields.path, found.c_str(), found.size() + 1);
 }
 
 void ReadPadLine(Reader& reader, const char* line) {
     if (line[0] == ' ' || line[0] == '#' || reader.pad >= kPadCount) return;
     const int p = reader.pad;
-    if (!SplitAtName(line, g_padTitle[p], g_padPath[p]) && !SplitAtWords(line, g_padTitle[p], g_padPath[p])) {
-        return;
+    PadFields fields;
+    std::string found;
+    if (!ReadPadFields(reader, line, fields, found)) return;
+    if (found.empty()) {
+        reader.missing.push_back({p, fields.path});
+    } else {
+        TakeFoundFile(fields, found);
     }
+    std::memcpy(g_padTitle[p], fields.title, sizeof fields.title);
+    std::memcpy(g_padPath[p], fields.path, sizeof fields.path);
     // The sample the pad held is released here rather than lost.
     if (g_padSample[p] != 0) {
         EngineCloseChannel(g_mixer, static_cast<std::uint32_t>(p + 1), 0);
@@ -168,10 +207,11 @@ void ReadLine(Reader& reader, const char* line) {
 
 }  // namespace
 
-void SetFileRead(const char* path) {
+std::vector<MissingPadFile> SetFileRead(const char* path) {
     std::FILE* file = std::fopen(path, "rb");
-    if (file == nullptr) return;
+    if (file == nullptr) return {};
     Reader reader;
+    reader.folder = SetFileFolder(path);
     char piece[kPieceSize];
     bool lineEnded = false;
     bool previousCut = false;
@@ -183,4 +223,5 @@ void SetFileRead(const char* path) {
         if (!onlyLineEnd) ReadLine(reader, piece);
     }
     std::fclose(file);
+    return reader.missing;
 }

@@ -422,6 +422,28 @@ DWORD GetFinalPathNameByHandleA(HANDLE file, char* buffer, DWORD size, DWORD fla
 constexpr DWORD REPLACEFILE_WRITE_THROUGH = 0x1;
 BOOL ReplaceFileA(const char* replaced, const char* replacement, const char* backup, DWORD flags, void*, void*);
 
+// Attributes of the file or folder that path names, links followed;
+// INVALID_FILE_ATTRIBUTES when there is none (or a link leads nowhere).
+constexpr DWORD INVALID_FILE_ATTRIBUTES = 0xFFFFFFFF;
+constexpr DWORD FILE_ATTRIBUTE_DIRECTORY = 0x10;
+DWORD GetFileAttributesA(const char* path);
+// The names in a folder, "." and ".." among them, in no set order. The
+// pattern is the folder, a separator and "*"; FindFirstFileA gives
+// INVALID_HANDLE_VALUE for a folder that cannot be listed.
+struct WIN32_FIND_DATAA {
+    char cFileName[1024];  // UTF-8: room for any name the system holds
+};
+HANDLE FindFirstFileA(const char* pattern, WIN32_FIND_DATAA* data);
+BOOL FindNextFileA(HANDLE find, WIN32_FIND_DATAA* data);
+BOOL FindClose(HANDLE find);
+
+// Text in Shift-JIS (code page 932) to wide characters: UTF-32 on Linux,
+// UTF-16 on Windows. Returns the characters written, or with wideSize 0 the
+// number needed; 0 when some byte is no character of the code page (on
+// Linux always so: it offers the call with MB_ERR_INVALID_CHARS only).
+constexpr DWORD MB_ERR_INVALID_CHARS = 0x8;
+int MultiByteToWideChar(UINT codePage, DWORD flags, const char* text, int length, wchar_t* wide, int wideSize);
+
 // ---------------------------------------------------------------------------
 // [SECTION] Multimedia: command strings, aux devices, wave volume
 // ---------------------------------------------------------------------------

@@ -1,5 +1,5 @@
-// Current directory, language names by environment, and file writes that
-// meet a full disk.
+// Current directory, language names by environment, file writes that meet
+// a full disk, and folder listings.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <fstream>
 #include <optional>
+#include <set>
 #include <sstream>
 #include <string>
 
@@ -148,6 +149,25 @@ TEST_F(FilesTest, MoveReplacesOnlyWhenAskedAndDeleteRemoves) {
     EXPECT_TRUE(DeleteFileA(b.c_str()));
     EXPECT_FALSE(DeleteFileA(b.c_str()));
     EXPECT_EQ(CreateFileA(b.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr), INVALID_HANDLE_VALUE);
+}
+
+TEST_F(FilesTest, FolderListingsAndAttributes) {
+    DWORD written = 0;
+    std::filesystem::create_directory(dir_ + "/SAMPLES");
+    ASSERT_TRUE(Write(dir_ + "/キック.wav", "x", &written));
+    std::set<std::string> names;
+    WIN32_FIND_DATAA data;
+    HANDLE find = FindFirstFileA((dir_ + "/*").c_str(), &data);
+    ASSERT_NE(find, INVALID_HANDLE_VALUE);
+    do names.insert(data.cFileName);
+    while (FindNextFileA(find, &data));
+    EXPECT_TRUE(FindClose(find));
+    EXPECT_EQ(names, (std::set<std::string>{".", "..", "SAMPLES", "キック.wav"}));
+    EXPECT_EQ(FindFirstFileA((dir_ + "/gone/*").c_str(), &data), INVALID_HANDLE_VALUE);
+
+    EXPECT_EQ(GetFileAttributesA((dir_ + "/SAMPLES").c_str()) & FILE_ATTRIBUTE_DIRECTORY, FILE_ATTRIBUTE_DIRECTORY);
+    EXPECT_EQ(GetFileAttributesA((dir_ + "/キック.wav").c_str()) & FILE_ATTRIBUTE_DIRECTORY, 0u);
+    EXPECT_EQ(GetFileAttributesA((dir_ + "/gone").c_str()), INVALID_FILE_ATTRIBUTES);
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 // headless host's disk budget.
 #include <cerrno>
 #include <cstring>
+#include <dirent.h>
 #include <fcntl.h>
 #include <string>
 #include <sys/stat.h>
@@ -14,6 +15,7 @@ namespace win {
 
 struct File {
     int fd;
+    DIR* folder = nullptr;  // a listing of FindFirstFileA
 };
 const HANDLE INVALID_HANDLE_VALUE = reinterpret_cast<HANDLE>(~std::uintptr_t{0});
 
@@ -110,6 +112,52 @@ BOOL ReplaceFileA(const char* replaced, const char* replacement, const char* bac
 BOOL DeleteFileA(const char* path) {
     core::LogCall("DeleteFileA", path);
     return path && unlink(path) == 0 ? TRUE : FALSE;
+}
+
+DWORD GetFileAttributesA(const char* path) {
+    core::LogCall("GetFileAttributesA", path);
+    struct stat st;
+    if (!path || stat(path, &st) != 0) return INVALID_FILE_ATTRIBUTES;
+    return S_ISDIR(st.st_mode) ? FILE_ATTRIBUTE_DIRECTORY : FILE_ATTRIBUTE_NORMAL;
+}
+
+namespace {
+
+bool NextName(DIR* folder, WIN32_FIND_DATAA* data) {
+    const dirent* entry = readdir(folder);
+    if (!entry) return false;
+    const std::size_t length = std::strlen(entry->d_name);
+    if (length >= sizeof data->cFileName) return false;
+    std::memcpy(data->cFileName, entry->d_name, length + 1);
+    return true;
+}
+
+}  // namespace
+
+HANDLE FindFirstFileA(const char* pattern, WIN32_FIND_DATAA* data) {
+    core::LogCall("FindFirstFileA", pattern);
+    const std::size_t length = pattern ? std::strlen(pattern) : 0;
+    if (!data || length < 2 || std::strcmp(pattern + length - 2, "/*") != 0) return INVALID_HANDLE_VALUE;
+    const std::string name(pattern, length == 2 ? 1 : length - 2);  // "/*" lists the root
+    DIR* folder = opendir(name.c_str());
+    if (!folder) return INVALID_HANDLE_VALUE;
+    if (!NextName(folder, data)) {
+        closedir(folder);
+        return INVALID_HANDLE_VALUE;
+    }
+    return new File{-1, folder};
+}
+
+BOOL FindNextFileA(HANDLE find, WIN32_FIND_DATAA* data) {
+    if (!find || find == INVALID_HANDLE_VALUE || !find->folder || !data) return FALSE;
+    return NextName(find->folder, data) ? TRUE : FALSE;
+}
+
+BOOL FindClose(HANDLE find) {
+    if (!find || find == INVALID_HANDLE_VALUE || !find->folder) return FALSE;
+    const int rc = closedir(find->folder);
+    delete find;
+    return rc == 0 ? TRUE : FALSE;
 }
 
 }  // namespace win

@@ -115,4 +115,58 @@ BOOL DeleteFileA(const char* path) {
     return path && ::DeleteFileW(native::Utf16(path).c_str()) ? TRUE : FALSE;
 }
 
+// A link is seen as itself here, not followed as on Linux.
+DWORD GetFileAttributesA(const char* path) {
+    core::LogCall("GetFileAttributesA", path);
+    if (!path) return INVALID_FILE_ATTRIBUTES;
+    const ::DWORD attributes = ::GetFileAttributesW(native::Utf16(path).c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES) return INVALID_FILE_ATTRIBUTES;
+    return (attributes & FILE_ATTRIBUTE_DIRECTORY) ? FILE_ATTRIBUTE_DIRECTORY : FILE_ATTRIBUTE_NORMAL;
+}
+
+namespace {
+
+// A name too long for the field (some 1000 bytes of UTF-8) is passed over.
+bool TakeName(const WIN32_FIND_DATAW& found, WIN32_FIND_DATAA* data) {
+    const std::string name = native::Utf8(found.cFileName);
+    if (name.size() >= sizeof data->cFileName) return false;
+    name.copy(data->cFileName, name.size());
+    data->cFileName[name.size()] = '\0';
+    return true;
+}
+
+}  // namespace
+
+HANDLE FindFirstFileA(const char* pattern, WIN32_FIND_DATAA* data) {
+    core::LogCall("FindFirstFileA", pattern);
+    if (!pattern || !data) return INVALID_HANDLE_VALUE;
+    WIN32_FIND_DATAW found;
+    const ::HANDLE find = ::FindFirstFileW(native::Utf16(pattern).c_str(), &found);
+    if (find == kNoSystemFile) return INVALID_HANDLE_VALUE;
+    HANDLE listing = new File{find};
+    while (!TakeName(found, data)) {
+        if (!::FindNextFileW(find, &found)) {
+            FindClose(listing);
+            return INVALID_HANDLE_VALUE;
+        }
+    }
+    return listing;
+}
+
+BOOL FindNextFileA(HANDLE find, WIN32_FIND_DATAA* data) {
+    if (!Valid(find) || !data) return FALSE;
+    WIN32_FIND_DATAW found;
+    do {
+        if (!::FindNextFileW(find->handle, &found)) return FALSE;
+    } while (!TakeName(found, data));
+    return TRUE;
+}
+
+BOOL FindClose(HANDLE find) {
+    if (!Valid(find)) return FALSE;
+    const BOOL closed = ::FindClose(find->handle);
+    delete find;
+    return closed ? TRUE : FALSE;
+}
+
 }  // namespace win

@@ -141,6 +141,7 @@ TEST_F(SetConsole, SetFileOfShortNamesReadsAndWritesAsBefore) {
     Open(path);
     EXPECT_EQ(g_padLoaded[1], 1);
     EXPECT_EQ(g_waveRate, 11026);
+    EXPECT_TRUE(c.host.MessageBoxes().empty());
     c.host.Command(IDM_SAVEAS);
     EXPECT_EQ(ReadWholeFile(path), old);
 }
