@@ -17,7 +17,7 @@ using Clock = std::chrono::steady_clock;
 class ClockedEngine : public testing::Test {
 protected:
     void SetUp() override {
-        EngineConfig config{10, 1, 1, 0};
+        EngineConfig config = ConfigRecord();
         engine_ = EngineOpen(&config, 22050);
         ASSERT_NE(engine_, 0u);
         EngineOpenChannels(engine_, 8, 2);
@@ -38,7 +38,7 @@ protected:
     EngineHandle LoadAndLoopOnSevenChannels() {
         const EngineHandle sample = EngineLoadSample(engine_, path_.c_str(), 0, 0);
         for (uint32_t channel = 1; channel <= 7; ++channel) {
-            const PlayRequest request{24, engine_, channel, sample, 0, 5, 65535};
+            const PlayRequest request = PlayRecord(engine_, channel, sample, 65535);
             EnginePlay(&request);
         }
         return sample;
