@@ -323,6 +323,22 @@ TEST_F(DiscImages, FoldersSkipHiddenFilesSortNaturallyAndSeekExactly)
     ExpectSignedDisc(*disc, {1000, 2000, 3000});
 }
 
+// Guards against names compared byte by byte, where every capital comes
+// before every small letter: "Cherry" would play before "banana" and
+// "Date 10" before "date 2".
+TEST_F(DiscImages, FolderNamesThatDifferInCaseSortAsOneCase)
+{
+    TempDir folder;
+    WriteWav(folder.File("Date 10.wav"), SignedTrack(5, 500), 44100, 2);
+    WriteWav(folder.File("Cherry.wav"), SignedTrack(3, 300), 44100, 2);
+    WriteWav(folder.File("date 2.wav"), SignedTrack(4, 400), 44100, 2);
+    WriteWav(folder.File("banana.wav"), SignedTrack(2, 200), 44100, 2);
+    WriteWav(folder.File("Apple.wav"), SignedTrack(1, 100), 44100, 2);
+    std::shared_ptr<Disc> disc = OpenDisc(folder.Path());
+    ASSERT_NE(disc, nullptr);
+    ExpectSignedDisc(*disc, {100, 200, 300, 400, 500});
+}
+
 // Lossy and converted files: a seek gives what straight play gives.
 TEST(FolderDiscs, LossyAndConvertedFilesSeekExactly)
 {
