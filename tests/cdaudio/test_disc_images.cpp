@@ -328,12 +328,10 @@ TEST_F(DiscImages, FoldersSkipHiddenFilesSortNaturallyAndSeekExactly)
 // "Date 10" before "date 2".
 TEST_F(DiscImages, FolderNamesThatDifferInCaseSortAsOneCase)
 {
+    const std::vector<std::string> ordered = {"Apple", "banana", "Cherry", "date 2", "Date 10"};
     TempDir folder;
-    WriteWav(folder.File("Date 10.wav"), SignedTrack(5, 500), 44100, 2);
-    WriteWav(folder.File("Cherry.wav"), SignedTrack(3, 300), 44100, 2);
-    WriteWav(folder.File("date 2.wav"), SignedTrack(4, 400), 44100, 2);
-    WriteWav(folder.File("banana.wav"), SignedTrack(2, 200), 44100, 2);
-    WriteWav(folder.File("Apple.wav"), SignedTrack(1, 100), 44100, 2);
+    for (std::size_t t = ordered.size(); t-- > 0;)
+        WriteWav(folder.File(ordered[t] + ".wav"), SignedTrack(static_cast<int>(t + 1), 100 * (t + 1)), 44100, 2);
     std::shared_ptr<Disc> disc = OpenDisc(folder.Path());
     ASSERT_NE(disc, nullptr);
     ExpectSignedDisc(*disc, {100, 200, 300, 400, 500});
