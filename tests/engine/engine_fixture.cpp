@@ -46,6 +46,14 @@ std::string WriteWav(const std::string& name, const Sound& sound) {
     return WriteSound(name, sound, SF_FORMAT_WAV | SF_FORMAT_PCM_16);
 }
 
+// The sizes the engine checks, and the only version, channel count, start
+// and mode there are.
+EngineConfig ConfigRecord() { return EngineConfig{10, 1, 1, 0}; }
+
+PlayRequest PlayRecord(EngineHandle engine, uint32_t channel, EngineHandle sample, uint16_t loops) {
+    return PlayRequest{24, engine, channel, sample, 0, 5, loops};
+}
+
 void EngineTest::SetUp() { EngineSetOutputLevel(0xFFFFFFFFu); }
 
 void EngineTest::TearDown() {
@@ -59,7 +67,7 @@ void EngineTest::TearDown() {
 }
 
 void EngineTest::Open(int32_t rate, int32_t deviceRate) {
-    EngineConfig config{10, 1, 1, 0};
+    EngineConfig config = ConfigRecord();
     engine_ = EngineOpenManual(&config, rate, deviceRate);
     ASSERT_NE(engine_, 0u);
     ASSERT_EQ(EngineOpenChannels(engine_, 8, 2), 0u);
@@ -73,7 +81,7 @@ EngineHandle EngineTest::Load(const Sound& sound, const std::string& name) {
 }
 
 void EngineTest::Play(EngineHandle sample, uint32_t channel, uint16_t loops) {
-    const PlayRequest request{24, engine_, channel, sample, 0, 5, loops};
+    const PlayRequest request = PlayRecord(engine_, channel, sample, loops);
     EnginePlay(&request);
 }
 

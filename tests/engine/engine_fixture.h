@@ -27,6 +27,12 @@ std::string TempPath(const std::string& name);
 std::string WriteSound(const std::string& name, const Sound& sound, int format);
 std::string WriteWav(const std::string& name, const Sound& sound);
 
+// The engine's records as the console fills them in: a test names only what
+// it varies.
+EngineConfig ConfigRecord();
+// Plays `sample` on `channel` `loops` + 1 times.
+PlayRequest PlayRecord(EngineHandle engine, uint32_t channel, EngineHandle sample, uint16_t loops = 0);
+
 class EngineTest : public testing::Test {
 protected:
     void SetUp() override;

@@ -47,6 +47,34 @@ protected:
         return differing;
     }
 
+    // Guards against reducing the panel smoothly from less than the next whole
+    // ratio (the surface itself, say), which blurs every edge: a device pixel
+    // that lies wholly inside one surface pixel, however close to an edge,
+    // must show that pixel's colour exactly. Returns how many differ, and in
+    // `atEdges` how many of those looked at border a pixel of another colour.
+    static int DifferingWholePixels(const QImage& shown, int& atEdges) {
+        // Device pixel d covers surface pixels d * 100 / Hundredths up to (d + 1) * 100 / Hundredths.
+        const auto within = [](int d) {
+            const int first = d * 100 / Hundredths;
+            return first == ((d + 1) * 100 - 1) / Hundredths ? first : -1;
+        };
+        int differing = 0;
+        atEdges = 0;
+        for (int y = 0; y < shown.height(); ++y) {
+            const int sy = within(y);
+            if (sy < 1 || sy + 1 >= kClientHeight) continue;
+            for (int x = 0; x < shown.width(); ++x) {
+                const int sx = within(x);
+                if (sx < 1 || sx + 1 >= kClientWidth) continue;
+                const std::uint32_t colour = SurfacePixel(sx, sy);
+                atEdges += SurfacePixel(sx - 1, sy) != colour || SurfacePixel(sx + 1, sy) != colour ||
+                           SurfacePixel(sx, sy - 1) != colour || SurfacePixel(sx, sy + 1) != colour;
+                differing += (shown.pixel(x, y) & 0xFFFFFF) != colour;
+            }
+        }
+        return differing;
+    }
+
     void ExpectFilledSharpAndClickable() {
         ASSERT_EQ(Panel()->devicePixelRatioF(), kRatio);
         const QImage shown = Panel()->grab().toImage().convertToFormat(QImage::Format_RGB32);
@@ -55,6 +83,9 @@ protected:
         int checked = 0;
         EXPECT_EQ(DifferingInteriorPixels(shown, checked), 0);
         EXPECT_GT(checked, shown.width() * shown.height() * 7 / 10);  // most of the panel is plain
+        int atEdges = 0;
+        EXPECT_EQ(DifferingWholePixels(shown, atEdges), 0);
+        EXPECT_GT(atEdges, 1000);  // the panel's lines, lamps and digits
         // The last surface row and column reach the widget's far corner.
         EXPECT_EQ(shown.pixel(shown.width() - 1, shown.height() / 2) & 0xFFFFFF,
                   SurfacePixel(kClientWidth - 1, static_cast<int>(shown.height() / 2 / kRatio)));

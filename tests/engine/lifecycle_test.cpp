@@ -60,11 +60,11 @@ TEST_F(EngineTest, CompressedFormatsLoad) {
 
 TEST_F(EngineTest, NoEngineNoSampleAndStaleHandlesAreHarmless) {
     const std::string path = WriteWav("pad.wav", Ramp(100));
-    EngineConfig config{10, 1, 1, 0};
+    EngineConfig config = ConfigRecord();
     EXPECT_EQ(EngineLoadSample(0, path.c_str(), 0, 0), 0u);
     EngineActivate(0, 1);
     EngineOpenChannels(0, 8, 2);
-    const PlayRequest none{24, 0, 1, 0, 0, 5, 0};
+    const PlayRequest none = PlayRecord(0, 1, 0, 0);
     EnginePlay(&none);
     EnginePlay(nullptr);
     EngineFlushChannel(0, 1, 2);
@@ -143,7 +143,7 @@ TEST_F(EngineTest, CloseReleasesWhatTheCallerLeftBehind) {
 
 TEST(EngineNullOutput, RunsOnItsOwnClockAndFreesWhileItRuns) {
     portable::SetEnv("TORNEL_NULL_AUDIO", "1");
-    EngineConfig config{10, 1, 1, 0};
+    EngineConfig config = ConfigRecord();
     const EngineHandle engine = EngineOpen(&config, 33074);
     ASSERT_NE(engine, 0u);
     EngineOpenChannels(engine, 8, 2);
@@ -151,7 +151,7 @@ TEST(EngineNullOutput, RunsOnItsOwnClockAndFreesWhileItRuns) {
     const std::string path = WriteWav("clocked.wav", Sine(1000, 0.5, 44100, 44100));
     for (int round = 0; round < 20; ++round) {
         const EngineHandle sample = EngineLoadSample(engine, path.c_str(), 0, 0);
-        const PlayRequest request{24, engine, uint32_t(round % 7 + 1), sample, 0, 5, 3};
+        const PlayRequest request = PlayRecord(engine, uint32_t(round % 7 + 1), sample, 3);
         EnginePlay(&request);
         EngineFreeSample(engine, sample);
     }

@@ -129,7 +129,7 @@ TEST_F(EngineTest, StereoSidesStayApart) {
 }
 
 TEST_F(EngineTest, NothingSoundsBeforeActivationOrAfterDeactivation) {
-    EngineConfig config{10, 1, 1, 0};
+    EngineConfig config = ConfigRecord();
     engine_ = EngineOpenManual(&config, 22050, 44100);
     EngineOpenChannels(engine_, 8, 2);
     const EngineHandle sample = Load(Ramp(1000));

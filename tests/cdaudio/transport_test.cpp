@@ -67,7 +67,7 @@ TEST_F(TransportTest, RestsAtTheFirstAudioTrackAndRefusesDataTracks)
     EXPECT_EQ(transport_.FirstAudioFrame(), 5880u);
     EXPECT_EQ(transport_.Position(), 5880u);
     EXPECT_TRUE(transport_.InDataTrack(0));
-    EXPECT_TRUE(transport_.InDataTrack(17639));
+    EXPECT_TRUE(transport_.InDataTrack(17640 + 5879));  // the last frame of track 3
     EXPECT_FALSE(transport_.InDataTrack(17640 + 5880));
     EXPECT_FALSE(transport_.InDataTrack(disc_->Length()));  // the end is no track
 

@@ -17,7 +17,7 @@ using Clock = std::chrono::steady_clock;
 class ClockedEngine : public testing::Test {
 protected:
     void SetUp() override {
-        EngineConfig config{10, 1, 1, 0};
+        EngineConfig config = ConfigRecord();
         engine_ = EngineOpen(&config, 22050);
         ASSERT_NE(engine_, 0u);
         EngineOpenChannels(engine_, 8, 2);
@@ -38,7 +38,7 @@ protected:
     EngineHandle LoadAndLoopOnSevenChannels() {
         const EngineHandle sample = EngineLoadSample(engine_, path_.c_str(), 0, 0);
         for (uint32_t channel = 1; channel <= 7; ++channel) {
-            const PlayRequest request{24, engine_, channel, sample, 0, 5, 65535};
+            const PlayRequest request = PlayRecord(engine_, channel, sample, 65535);
             EnginePlay(&request);
         }
         return sample;
@@ -90,12 +90,17 @@ TEST_F(ClockedEngine, CallbackThatNeverAnswersKeepsTheSampleUntilItDoes) {
 }
 
 // Under AddressSanitizer a free that does not wait shows as a read of freed
-// memory within a few rounds.
+// memory within a few rounds. Each round lets a callback go from the start
+// of the block that takes the plays, and frees after a random number of
+// yields, somewhere in that block or a later one.
 TEST_F(ClockedEngine, ManyFreesWhileSevenChannelsLoop) {
     std::mt19937 random(20261207);
     for (int round = 0; round < 2000; ++round) {
         const EngineHandle sample = LoadAndLoopOnSevenChannels();
-        std::this_thread::sleep_for(std::chrono::microseconds(1000 + random() % 3000));
+        ASSERT_EQ(EngineHoldCallbacks(1), 1) << "round " << round;
+        EngineHoldCallbacks(0);
+        for (auto yields = random() % 256; yields > 0; --yields)
+            std::this_thread::yield();
         EngineFreeSample(engine_, sample);
     }
 }

@@ -1,8 +1,5 @@
 // The records' layout is the binary contract with the console.
-#include "engine/engine.h"
-#include "engine/engine_output.h"
-
-#include <gtest/gtest.h>
+#include "engine/engine_fixture.h"
 
 #include <cstddef>
 
@@ -16,7 +13,7 @@ static_assert(offsetof(PlayRequest, engine) == 2 && offsetof(PlayRequest, channe
               offsetof(PlayRequest, mode) == 18 && offsetof(PlayRequest, loops) == 22);
 
 TEST(EngineRecords, PlayRequestFieldsLandAtTheirBytes) {
-    const PlayRequest request{24, 0x11111111, 0x22222222, 0x33333333, 0, 5, 0x4444};
+    const PlayRequest request = PlayRecord(0x11111111, 0x22222222, 0x33333333, 0x4444);
     const auto* bytes = reinterpret_cast<const unsigned char*>(&request);
     EXPECT_EQ(bytes[0], 24);
     EXPECT_EQ(bytes[2], 0x11);
@@ -29,10 +26,12 @@ TEST(EngineRecords, PlayRequestFieldsLandAtTheirBytes) {
 TEST(EngineRecords, CheckReportsAnEngineAndOpenWantsItsConfig) {
     EngineInfo info{20, {}};
     EXPECT_EQ(EngineCheck(&info), 0);
-    EngineConfig wrongSize{9, 1, 1, 0};
+    EngineConfig wrongSize = ConfigRecord();
+    wrongSize.size = 9;
     EXPECT_EQ(EngineOpenManual(&wrongSize, 22050, 44100), 0u);
     EXPECT_EQ(EngineOpenManual(nullptr, 22050, 44100), 0u);
-    EngineConfig config{10, 1, 1, 0xBEEF};
+    EngineConfig config = ConfigRecord();
+    config.unused = 0xBEEF; // whatever the caller leaves there
     EXPECT_EQ(EngineOpenManual(&config, 0, 44100), 0u);
     EXPECT_EQ(EngineOpenManual(&config, -22050, 44100), 0u);
     EXPECT_EQ(EngineOpenManual(&config, 1000, 44100), 0u);   // slower than a twentieth

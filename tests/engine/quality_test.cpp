@@ -33,6 +33,11 @@ struct Speed {
 };
 
 class ResampledSine : public EngineTest, public testing::WithParamInterface<Speed> {};
+using FastSine = ResampledSine;
+
+std::string SpeedName(const testing::TestParamInfo<Speed>& info) {
+    return std::to_string(info.param.rate) + "_on_" + std::to_string(info.param.deviceRate);
+}
 
 } // namespace
 
@@ -48,10 +53,7 @@ TEST_P(ResampledSine, KeepsNinetyDecibelsOfSignalToNoise) {
 INSTANTIATE_TEST_SUITE_P(Speeds, ResampledSine,
                          testing::Values(Speed{33074, 44100}, Speed{11026, 44100}, Speed{22050, 48000},
                                          Speed{27000, 48000}),
-                         [](const auto& info) {
-                             return std::to_string(info.param.rate) + "_on_" +
-                                    std::to_string(info.param.deviceRate);
-                         });
+                         SpeedName);
 
 TEST_F(EngineTest, FileAtAnotherRateIsResampledCleanlyAtLoad) {
     Open(22050);
@@ -59,3 +61,23 @@ TEST_F(EngineTest, FileAtAnotherRateIsResampledCleanlyAtLoad) {
     const std::vector<float> left = Left(Render(30000));
     EXPECT_GE(SnrDb(left, 4096, 16384, 1000.0 / 44100), 90.0);
 }
+
+// Guards against a kernel that keeps its full passband when it reads faster
+// than the natural speed: at the fast end of the speed fader a tone near the
+// top of the band lands above the output's Nyquist frequency and would fold
+// back into the band instead of vanishing.
+TEST_P(FastSine, LeavesNoAliasOfWhatGoesBeyondTheOutputsBand) {
+    const auto [rate, deviceRate] = GetParam();
+    Open(rate, deviceRate);
+    Sound mix = Sine(1000, 0.6, 3 * 44100, 44100);
+    const Sound high = Sine(18000, 0.25, 3 * 44100, 44100);
+    for (size_t i = 0; i < mix.pcm.size(); ++i)
+        mix.pcm[i] += high.pcm[i];
+    Play(Load(mix));
+    const std::vector<float> left = Left(Render(size_t(deviceRate)));
+    const double hz = 1000.0 * rate / 22050;
+    EXPECT_GE(SnrDb(left, 4096, size_t(deviceRate) / 2, hz / deviceRate), 90.0) << "at " << rate;
+}
+
+INSTANTIATE_TEST_SUITE_P(FastEnd, FastSine, testing::Values(Speed{33074, 44100}, Speed{33074, 48000}),
+                         SpeedName);

@@ -323,6 +323,20 @@ TEST_F(DiscImages, FoldersSkipHiddenFilesSortNaturallyAndSeekExactly)
     ExpectSignedDisc(*disc, {1000, 2000, 3000});
 }
 
+// Guards against names compared byte by byte, where every capital comes
+// before every small letter: "Cherry" would play before "banana" and
+// "Date 10" before "date 2".
+TEST_F(DiscImages, FolderNamesThatDifferInCaseSortAsOneCase)
+{
+    const std::vector<std::string> ordered = {"Apple", "banana", "Cherry", "date 2", "Date 10"};
+    TempDir folder;
+    for (std::size_t t = ordered.size(); t-- > 0;)
+        WriteWav(folder.File(ordered[t] + ".wav"), SignedTrack(static_cast<int>(t + 1), 100 * (t + 1)), 44100, 2);
+    std::shared_ptr<Disc> disc = OpenDisc(folder.Path());
+    ASSERT_NE(disc, nullptr);
+    ExpectSignedDisc(*disc, {100, 200, 300, 400, 500});
+}
+
 // Lossy and converted files: a seek gives what straight play gives.
 TEST(FolderDiscs, LossyAndConvertedFilesSeekExactly)
 {

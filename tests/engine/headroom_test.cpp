@@ -54,3 +54,29 @@ TEST_F(EngineHeadroom, MixBelowMinus1dBFSIsUntouchedAlsoAfterALoudPassage) {
     Render(2 * 44100); // the gain comes back to unity
     ExpectUntouched(quiet, sound);
 }
+
+// Guards against a limiter that looks for the peak in part of its block
+// only (its first frames, or as many samples as the block has frames): a
+// click late in every block would then pass at full gain and be rounded
+// off flat, block after block, instead of being turned down.
+TEST_F(EngineHeadroom, LoudClickAnywhereInABlockIsTurnedDownNotFlattened) {
+    constexpr size_t kBlock = 128, kClick = 16, kBlocks = 40;
+    for (const size_t at : {size_t(0), size_t(60), kBlock - kClick}) {
+        Open(22050);
+        Sound clicks;
+        clicks.pcm.assign(kBlock * kBlocks, 0.0f);
+        for (size_t block = 0; block < kBlocks; ++block)
+            for (size_t i = 0; i < kClick; ++i)
+                clicks.pcm[block * kBlock + at + i] = i % 2 ? -0.5f : 0.5f;
+        const EngineHandle sample = Load(clicks, "clicks.wav");
+        PlaySevenInPhase(sample);
+        const std::vector<float> left = Left(Render(clicks.pcm.size()));
+        ASSERT_EQ(SoundingSpan(left, 0.1f).first, at);
+        // The first block turns the gain down; every later click stays below -1 dBFS.
+        EXPECT_LT(Peak(left, kBlock, left.size()), 0.9f) << "click at frame " << at << " of each block";
+        EngineCloseChannel(engine_, 0, 1);
+        EngineFreeSample(engine_, sample);
+        EngineClose(engine_);
+    }
+    engine_ = 0;
+}
