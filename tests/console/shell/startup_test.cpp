@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "commands/menu_commands.h"
-#include "panel/panel_paint.h"
+#include "panel/panel_bitmaps.h"
 #include "shell/console_state.h"
 #include "shell/main_window.h"
 #include "support/console_session.h"
