@@ -287,9 +287,9 @@ void PaintModeTexts(HDC dc) {
     } else {
         BlankText(dc, 50, 170, "LOOP PLAY");
     }
-    if (g_abState == 1) {
+    if (g_abState == AB_A_SET) {
         DisplayText(dc, 180, 160, "A");
-    } else if (g_abState == 2 || g_abState == 3) {
+    } else if (g_abState == AB_LOOPING || g_abState == AB_HELD) {
         DisplayText(dc, 180, 160, "A-B LOOP");
     } else {
         BlankText(dc, 180, 160, "A-B LOOP");

@@ -23,7 +23,6 @@ using namespace win;
 
 namespace {
 
-constexpr int kCdStopped = 2;
 constexpr int kTrackRowRight = kTrackX0 + kTracksPerRow * kTrackStep - 1;
 
 // ---------------------------------------------------------------------------
@@ -36,7 +35,7 @@ void Bak(HWND) { CdTransport(PRESS_BAK); }
 void Fw(HWND) { CdTransport(PRESS_FW); }
 
 bool Always() { return true; }
-bool DeckStopped() { return g_cdState == kCdStopped; }
+bool DeckStopped() { return g_cdState == CD_STOPPED; }
 bool ProgramPlay() { return g_listMode == 1; }
 
 void InvalidateButton(HWND hwnd, int control) {
@@ -94,7 +93,7 @@ int TrackIndex(const Region& r, int x) {
 // Program play takes no track while the deck runs; beyond the disc's last
 // track the cursor moves but nothing is armed.
 void PressTrack(HWND hwnd, const Region& r, int x) {
-    if (g_listMode != 0 && g_cdState != kCdStopped) return;
+    if (g_listMode != 0 && g_cdState != CD_STOPPED) return;
     g_trackCursor = TrackIndex(r, x);
     if (g_trackCursor >= g_trackCount) return;
     g_pressed = r.control;

@@ -107,9 +107,9 @@ protected:
     void PlayTheDisc(const cdaudio::Device& drive) {
         ASSERT_TRUE(PumpUntil([] { return Panel() != nullptr && Panel()->isVisible(); }));
         ASSERT_EQ(g_trackCount, 3);
-        ASSERT_EQ(g_cdState, 2);
+        ASSERT_EQ(g_cdState, CD_STOPPED);
         QTest::mouseClick(Panel(), Qt::LeftButton, {}, kPlay);
-        ASSERT_TRUE(PumpUntil([] { return g_cdState == 0; }));
+        ASSERT_TRUE(PumpUntil([] { return g_cdState == CD_PLAYING; }));
         EXPECT_EQ(CdReply("status cdaudio mode"), "playing");
         const std::string started = CdReply("status cdaudio position");
         const std::uint64_t frames = drive.FramesPlayed();
@@ -168,7 +168,7 @@ protected:
         EXPECT_EQ(g_padLoaded[0], 1);
         EXPECT_EQ(EngineSampleLoaded(g_mixer, g_padSample[0]), 1);
         EXPECT_TRUE(TopWindow()->windowTitle().endsWith("set.tnl"));
-        EXPECT_EQ(g_cdState, 0);  // the disc played on
+        EXPECT_EQ(g_cdState, CD_PLAYING);  // the disc played on
     }
 
     // Starts the program as it lies in the build folder, with `session`

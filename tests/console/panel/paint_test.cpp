@@ -92,14 +92,14 @@ TEST_F(PaintTest, LoopPlayCyanWhenOnBlankWhenOff) {
 }
 
 TEST_F(PaintTest, AbTexts) {
-    g_abState = 1;
+    g_abState = AB_A_SET;
     Repaint();
     EXPECT_TRUE(Logged("TextOutA(180,160,A)"));
-    g_abState = 3;
+    g_abState = AB_HELD;
     Repaint();
     EXPECT_TRUE(Logged("TextOutA(180,160,A-B LOOP)"));
     EXPECT_GT(CountPixels(180, 160, 228, 168, kCyanRgb), 0);
-    g_abState = 0;
+    g_abState = AB_OFF;
     Repaint();
     EXPECT_EQ(CountPixels(180, 160, 228, 168, kCyanRgb), 0);
 }

@@ -40,7 +40,7 @@ protected:
         // Twenty tracks, stopped, in program play: every press condition holds.
         cd.HoldDisc(20, 200000);
         g_trackCount = 20;
-        g_cdState = 2;
+        g_cdState = CD_STOPPED;
         g_listMode = 1;
     }
 

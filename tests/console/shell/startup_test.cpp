@@ -71,7 +71,7 @@ TEST_F(ShellTest, FreshConsoleHoldsTheStartValues) {
     }
     EXPECT_EQ(g_waveRate, 22050);
     EXPECT_EQ(g_cdLoop, 1);
-    EXPECT_EQ(g_cdState, 2);
+    EXPECT_EQ(g_cdState, CD_STOPPED);
     EXPECT_EQ(g_trackCount, 5);
     EXPECT_EQ(g_cdVolumeY, 180);
     EXPECT_EQ(g_speedKnobY, 330);
