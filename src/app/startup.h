@@ -6,20 +6,20 @@
 // Every thread the program starts, besides the GUI thread (which runs the
 // console, and on Linux Qt, from start to the end of WinMain):
 //
-// | Thread              | Priority      | Job                                         | Ends                            |
-// |---------------------|---------------|---------------------------------------------|---------------------------------|
-// | font warm-up (Qt)   | normal        | reads the font configuration, lists the      | when done; joined before the    |
-// |                     |               | fonts, loads the image plugins               | Qt application goes             |
-// | bus warm-up (Qt)    | normal        | connects to the session bus                  | when connected; joined likewise |
-// | drive worker        | disc          | decodes the disc into the drive's ring       | with the drive                  |
-// | drive null clock    | disc          | plays the drive in real time without a card  | when the card takes over        |
-// | drive card opener   | normal        | opens the sound card for the drive, once     | when the card is open or the    |
-// |                     |               | the start-up releases it                     | drive closes                    |
-// | drive raiser        | normal        | raises the card's callback thread            | with the card's stream          |
-// | engine null clock   | pads          | mixes the pads in real time without a card   | when the card takes over        |
-// | engine card opener  | normal        | opens the sound card for the engine, likewise| when the card is open or the    |
-// |                     |               |                                              | engine closes                   |
-// | engine raiser       | normal        | raises the card's callback thread            | with the card's stream          |
+// clang-format off
+// | Thread             | Priority | Job                                            | Ends                          |
+// |--------------------|----------|------------------------------------------------|-------------------------------|
+// | font warm-up (Qt)  | normal   | reads the font configuration, lists the fonts, | when done; joined before the  |
+// |                    |          | loads the image plugins                        | Qt application goes           |
+// | bus warm-up (Qt)   | normal   | connects to the session bus                    | when connected; joined so too |
+// | drive worker       | disc     | decodes the disc into the drive's ring         | with the drive                |
+// | drive null clock   | disc     | plays the drive in real time without a card    | when the card takes over      |
+// | drive card opener  | normal   | opens the card for the drive once released     | card open, or drive closing   |
+// | drive raiser       | normal   | raises the card's callback thread (disc)       | with the drive's card stream  |
+// | engine null clock  | pads     | mixes the pads in real time without a card     | when the card takes over      |
+// | engine card opener | normal   | opens the card for the engine once released    | card open, or engine closing  |
+// | engine raiser      | normal   | raises the card's callback thread (pads)       | with the engine's card stream |
+// clang-format on
 //
 // The warm-ups start with the Qt application (Linux only), the drive's with
 // the drive, before the window; the engine's when the window is created and
