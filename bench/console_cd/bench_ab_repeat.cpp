@@ -79,7 +79,7 @@ void BM_AbRepeatJumpLateness(benchmark::State& state) {
     win::InstallCdAudioDevice(&probe);
     ConsoleStateReset();
     for (auto _ : state) {
-        g_cdState = 0;
+        g_cdState = CD_PLAYING;
         g_abPointA = kPointA;
         g_abPointB = kPointB;
         probe.SendString("set cdaudio time format milliseconds", nullptr, 0);

@@ -71,7 +71,7 @@ void SoakUser::StepAb() {
     if (now_ < nextAb_) return;
     switch (ab_) {
         case Ab::Idle:
-            if (g_cdState != 0) break;
+            if (g_cdState != CD_PLAYING) break;
             host_.Click(kAX, kAbY);
             ab_ = Ab::ASet;
             nextAb_ = After(1000, 5000);
@@ -98,7 +98,7 @@ void SoakUser::Jump() {
 }
 
 void SoakUser::KeepPlaying() {
-    if (g_cdState == 0) {
+    if (g_cdState == CD_PLAYING) {
         stopped_ = false;
         return;
     }

@@ -1,4 +1,6 @@
-// Asks the user for a disc when the virtual drive's tray closes empty.
+// Asks the user for a disc when the virtual drive's tray closes empty: in
+// Qt's boxes on Linux (disc_prompt_qt.cpp), in the system's on Windows
+// (windows/disc_prompt_win32.cpp).
 #pragma once
 
 #include <string>

@@ -5,6 +5,8 @@
 #include <system_error>
 #include <unistd.h>
 
+#include "platform/core/system.h"
+
 namespace fs = std::filesystem;
 
 namespace {
@@ -24,8 +26,7 @@ fs::path ProgramFiles::Samples() const {
     return place == Place::Missing ? fs::path() : FolderIfPresent(folder / "samples");
 }
 
-ProgramFiles FindProgramFiles(const fs::path& executable) {
-    const fs::path bin = executable.parent_path();
+ProgramFiles FindProgramFiles(const fs::path& bin) {
     ProgramFiles files;
     files.folder = (bin / TORNEL_SHARE_FROM_BIN).lexically_normal();
 
@@ -49,11 +50,7 @@ ProgramFiles FindProgramFiles(const fs::path& executable) {
     return files;
 }
 
-ProgramFiles FindProgramFiles() {
-    std::error_code ec;
-    const fs::path executable = fs::read_symlink("/proc/self/exe", ec);
-    return FindProgramFiles(ec ? fs::path("tornel") : executable);
-}
+ProgramFiles FindProgramFiles() { return FindProgramFiles(win::core::system::ProgramFolder()); }
 
 std::string MissingFilesMessage(const ProgramFiles& files) {
     return "Tornel cannot read its share folder " + files.folder.string() + " (" + files.problem +

@@ -20,8 +20,8 @@ struct ProgramFiles {
     std::filesystem::path Samples() const;
 };
 
-// For a program at `executable`.
-ProgramFiles FindProgramFiles(const std::filesystem::path& executable);
+// For a program that lies in `programFolder`.
+ProgramFiles FindProgramFiles(const std::filesystem::path& programFolder);
 // For the running program.
 ProgramFiles FindProgramFiles();
 

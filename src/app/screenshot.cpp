@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <memory>
 
+#include "app/program_files.h"
 #include "devices/cdaudio/cdaudio.h"
 #include "platform/devices.h"
 #include "platform/headless/headless.h"
@@ -19,7 +20,7 @@ int main(int argc, char** argv) {
     headless::Session session;
     cdaudio::Options options;
     options.output = cdaudio::Output::Virtual;
-    options.initialDisc = cdaudio::DemoDiscPath();
+    options.initialDisc = FindProgramFiles().DemoDisc().string();
     options.usePhysicalDrive = false;
     std::unique_ptr<cdaudio::Device> drive = cdaudio::CreateDevice(options);
     win::InstallCdAudioDevice(drive.get());

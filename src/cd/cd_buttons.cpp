@@ -14,7 +14,7 @@ void StartTimerOrReport(HWND hwnd, UINT_PTR id, UINT periodMs) {
 
 void CdStartPositionTimer(HWND hwnd) {
     StartTimerOrReport(hwnd, kTimerPosition, 100);
-    g_cdState = 0;
+    g_cdState = CD_PLAYING;
     InvalidateDisplayArea(hwnd);
 }
 
@@ -29,7 +29,7 @@ void CdRereadDisc(HWND hwnd) {
 void CdStopButton(HWND hwnd) {
     KillTimer(hwnd, kTimerPosition);
     CdStop();
-    g_cdState = 2;
+    g_cdState = CD_STOPPED;
     AbReset();
     CdCueTrack(CdCurrentTrack());
 }
@@ -38,14 +38,14 @@ void CdPlayButton(HWND hwnd) {
     KillTimer(hwnd, kTimerAbRepeat);
     bool played;
     if (g_listMode == 1) {
-        if (g_cdState == 1) {
+        if (g_cdState == CD_PAUSED) {
             played = CdResume();
         } else {
             g_listPos = 0;
             played = CdPlayTrack(g_listTracks[0]);  // an empty list asks for "track 0", which no drive takes
         }
-    } else if (g_abState == 3) {
-        g_abState = 2;
+    } else if (g_abState == AB_HELD) {
+        g_abState = AB_LOOPING;
         played = CdPlayFromMs(g_abHoldPos);
     } else {
         played = CdResume();
@@ -58,7 +58,7 @@ void CdPlayButton(HWND hwnd) {
 void CdPauseButton(HWND hwnd) {
     CdStop();
     KillTimer(hwnd, kTimerPosition);
-    g_cdState = 1;
+    g_cdState = CD_PAUSED;
 }
 
 void CdRefreshButton(HWND hwnd) {
@@ -73,9 +73,9 @@ void TrackButton(HWND hwnd, int index) {
     int track = index + 1;
     if (g_listMode == 1) {
         if (ListAppend(track)) InvalidateDisplayArea(hwnd);
-    } else if (g_cdState == 1) {
+    } else if (g_cdState == CD_PAUSED) {
         CdStop();
-        g_cdState = 2;
+        g_cdState = CD_STOPPED;
         CdCueTrack(track);
         InvalidateDisplayArea(hwnd);
     } else if (CdPlayTrack(track)) {

@@ -18,9 +18,9 @@ void Search(int code) {
     int position = CdPositionMs();
     // Not clamped: the device deals with a position before or past the disc.
     int target = code == 5 ? position - kSearchStepMs : position + kSearchStepMs;
-    if (g_cdState == 0) {
+    if (g_cdState == CD_PLAYING) {
         CdPlayFromMs(target);
-    } else if (g_cdState == 1) {
+    } else if (g_cdState == CD_PAUSED) {
         char command[64];
         std::snprintf(command, sizeof command, "seek cdaudio to %d", target);
         CdSend(command);
@@ -44,9 +44,9 @@ void Skip(int code) {
         int current = CdCurrentTrack();
         target = code == 7 ? current - 1 : current + 1;
     }
-    if (g_cdState == 0) {
+    if (g_cdState == CD_PLAYING) {
         CdPlayTrack(WrapTrack(code, target));
-    } else if (g_cdState == 1) {
+    } else if (g_cdState == CD_PAUSED) {
         CdCueTrack(WrapTrack(code, target));
     }
 }

@@ -28,7 +28,7 @@ void PositionTick(HWND hwnd) {
         CdPlayTrack(1);
     } else {
         CdSend("seek cdaudio to start");
-        g_cdState = 2;
+        g_cdState = CD_STOPPED;
         KillTimer(hwnd, kTimerPosition);
     }
 }

@@ -22,7 +22,7 @@ MCIERROR SendWithNumber(const char* format, int value) {
 }  // namespace
 
 void CdReadDisc() {
-    g_cdState = 2;
+    g_cdState = CD_STOPPED;
     g_listPos = 0;
     g_trackCursor = 0;
     g_listMode = 0;

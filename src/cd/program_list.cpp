@@ -67,7 +67,7 @@ void ListCheck(HWND hwnd) {
         }
     }
     CdSend("stop cdaudio");
-    g_cdState = 2;
+    g_cdState = CD_STOPPED;
     g_listPos = 0;
     KillTimer(hwnd, kTimerPosition);
 }

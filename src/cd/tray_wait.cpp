@@ -29,7 +29,7 @@ void CdTrayButton(HWND hwnd) {
     // holds now is read at once, so that whatever starts the drive during
     // the wait (or with no wait, when its timer is refused) knows where the
     // disc ends.
-    g_cdState = 2;
+    g_cdState = CD_STOPPED;
     CdReadDiscSize();
     g_blinkCount = 0;
     g_trayTick = GetTickCount();

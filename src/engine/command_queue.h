@@ -1,7 +1,6 @@
 // Fixed-size single-producer single-consumer queue of requests from the
 // control thread to the audio callback. Never allocates after construction.
-#ifndef TORNEL_ENGINE_COMMAND_QUEUE_H
-#define TORNEL_ENGINE_COMMAND_QUEUE_H
+#pragma once
 
 #include <array>
 #include <atomic>
@@ -62,5 +61,3 @@ private:
 };
 
 } // namespace engine
-
-#endif

@@ -46,8 +46,7 @@
  * Loops: a play with loop count n sounds the sample n + 1 times back to back,
  * then stops. A play on a sounding channel restarts it with the new sample.
  * Every operation is harmless with engine 0, sample 0 or a stale handle. */
-#ifndef TORNEL_ENGINE_H
-#define TORNEL_ENGINE_H
+#pragma once
 
 #include <stddef.h>
 #include <stdint.h>
@@ -115,6 +114,4 @@ ENGINE_API void EngineSetOutputLevel(uint32_t level);
 
 #ifdef __cplusplus
 }
-#endif
-
 #endif

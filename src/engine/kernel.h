@@ -1,6 +1,5 @@
 // The windowed-sinc kernel that reads the mix between its frames at any speed.
-#ifndef TORNEL_ENGINE_KERNEL_H
-#define TORNEL_ENGINE_KERNEL_H
+#pragma once
 
 #include <cstddef>
 #include <vector>
@@ -29,5 +28,3 @@ private:
 };
 
 } // namespace engine
-
-#endif

@@ -4,8 +4,7 @@
 // needs it and recovers slowly, and whatever still lies above -1 dBFS is
 // rounded off softly towards full scale. It looks no further ahead than the
 // block it is given, so it adds no delay. Audio callback only.
-#ifndef TORNEL_ENGINE_LIMITER_H
-#define TORNEL_ENGINE_LIMITER_H
+#pragma once
 
 #include <cstddef>
 
@@ -23,5 +22,3 @@ private:
 };
 
 } // namespace engine
-
-#endif

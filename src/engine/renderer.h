@@ -1,12 +1,11 @@
 // What the audio callback runs: takes the queued requests, mixes the voices at
 // kMixRate, plays the mix at the speed rate/22050 on the device, and keeps it
 // within full scale.
-#ifndef TORNEL_ENGINE_RENDERER_H
-#define TORNEL_ENGINE_RENDERER_H
+#pragma once
 
 #include "engine/command_queue.h"
 #include "engine/limiter.h"
-#include "engine/mixer.h"
+#include "engine/voice_mix.h"
 #include "engine/speed_change.h"
 
 #include <chrono>
@@ -60,5 +59,3 @@ void SetOutputLevel(uint32_t level);
 bool HoldCallbacks(bool hold, std::chrono::milliseconds patience);
 
 } // namespace engine
-
-#endif

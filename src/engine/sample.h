@@ -1,6 +1,5 @@
 // Samples decoded at load time into the engine's mixing format.
-#ifndef TORNEL_ENGINE_SAMPLE_H
-#define TORNEL_ENGINE_SAMPLE_H
+#pragma once
 
 #include <cstddef>
 #include <cstdint>
@@ -29,5 +28,3 @@ constexpr int kMaxSeconds = 600;
 std::unique_ptr<Sample> DecodeSample(const char* path);
 
 } // namespace engine
-
-#endif

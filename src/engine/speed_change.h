@@ -4,11 +4,10 @@
 // than once the read position reaches the frames mixed after it began. A stop
 // lets what was mixed ahead play out: under 2 ms of the mix at the console's
 // speeds.
-#ifndef TORNEL_ENGINE_SPEED_CHANGE_H
-#define TORNEL_ENGINE_SPEED_CHANGE_H
+#pragma once
 
 #include "engine/kernel.h"
-#include "engine/mixer.h"
+#include "engine/voice_mix.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -40,5 +39,3 @@ private:
 };
 
 } // namespace engine
-
-#endif

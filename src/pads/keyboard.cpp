@@ -3,6 +3,7 @@
 #include "pads/keyboard.h"
 
 #include "pads/sample_pads.h"
+#include "panel/panel_layout.h"
 #include "panel/pointer.h"
 #include "panel/press.h"
 #include "panel/primitives.h"
@@ -32,7 +33,8 @@ int PadOfKey(const UINT (&row)[kPadCount], UINT vk) {
 }
 
 void DrawPlayLamp(HWND hwnd, int p, int on) {
-    DrawLamp(hwnd, on, 85 + 42 * p, 306, 104 + 42 * p, 314);
+    const int x = PadColumnX(p);
+    DrawLamp(hwnd, on, x + kPlayLampLeft, kPlayLampTop, x + kPlayLampRight, kPlayLampBottom);
 }
 
 void PlayPad(HWND hwnd, PlayRequest& request, int p) {

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "panel/panel_layout.h"
 #include "panel/press.h"
 #include "panel/primitives.h"
 #include "shell/console_state.h"
@@ -13,23 +14,21 @@ using namespace win;
 
 namespace {
 
-constexpr int kColumnWidth = 42;
-
 bool IsPad(int p) { return p >= 0 && p < kPadCount; }
 
 void InvalidateLoopLamp(HWND hwnd, int p) {
-    const int x = kColumnWidth * p;
-    InvalidateArea(hwnd, 76 + x, 262, 114 + x, 274);
+    const int x = PadColumnX(p);
+    InvalidateArea(hwnd, x + kLoopLampLeft, kLoopLampTop, x + kLoopLampRight, kLoopLampBottom);
 }
 
 void InvalidateLoopButton(HWND hwnd, int p) {
-    const int x = kColumnWidth * p;
-    InvalidateArea(hwnd, 74 + x, 275, 116 + x, 299);
+    const int x = PadColumnX(p);
+    InvalidateArea(hwnd, x, kPadLoopY, x + kPadButtonWidth, kPadLoopBottom);
 }
 
 void InvalidateLoadButton(HWND hwnd, int p) {
-    const int x = kColumnWidth * p;
-    InvalidateArea(hwnd, 74 + x, 370, 116 + x, 394);
+    const int x = PadColumnX(p);
+    InvalidateArea(hwnd, x, kPadLoadY, x + kPadButtonWidth, kPadLoadBottom);
 }
 
 // Switching a loop off silences the pad at once; switching it on waits for
@@ -131,6 +130,6 @@ void PadLoadButton(HWND hwnd, int p) {
     }
     PadChooseFile(hwnd, p);
     g_pressed = PRESS_NONE;
-    InvalidateArea(hwnd, 436, 256, 618, 410);
+    InvalidateArea(hwnd, kPadListLeft, kPadListTop, kPadListRight, kPadListBottom);
     InvalidateLoadButton(hwnd, p);
 }

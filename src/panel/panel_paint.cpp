@@ -14,7 +14,9 @@
 #include <cstring>
 
 #include "panel/buttons.h"
+#include "panel/panel_bitmaps.h"
 #include "panel/panel_gdi.h"
+#include "panel/panel_layout.h"
 #include "panel/press.h"
 #include "panel/primitives.h"
 #include "shell/console_state.h"
@@ -25,16 +27,9 @@ using namespace win;
 // [SECTION] Bitmap names
 // ---------------------------------------------------------------------------
 const char* const kBitmapNames[kBitmapCount] = {
-    "BITMAP_STOPOFF", "BITMAP_PLAYOFF", "BITMAP_PAUSEOFF", "BITMAP_REWOFF",  "BITMAP_FFOFF",  "BITMAP_BAKOFF",
-    "BITMAP_FWOFF",   "BITMAP_OPENOFF", "BITMAP_AOFF",     "BITMAP_BOFF",    "BITMAP_CLROFF", "BITMAP_SNGOFF",
-    "BITMAP_STOPON",  "BITMAP_PLAYON",  "BITMAP_PAUSEON",  "BITMAP_REWON",   "BITMAP_FFON",   "BITMAP_BAKON",
-    "BITMAP_FWON",    "BITMAP_OPENON",  "BITMAP_AON",      "BITMAP_BON",     "BITMAP_CLRON",  "BITMAP_GKEY",
-    "BITMAP_GKEYON",  "BITMAP_LPOFF",   "BITMAP_LPBOFF",   "BITMAP_PLOFF",   "BITMAP_LPLOGO", "BITMAP_LDLOGO",
-    "BITMAP_PLLOGO",  "BITMAP_LDOFF",   "BITMAP_NO1",      "BITMAP_NO2",     "BITMAP_NO3",    "BITMAP_NO4",
-    "BITMAP_NO5",     "BITMAP_NO6",     "BITMAP_NO7",      "BITMAP_NO8",     "BITMAP_LBON",   "BITMAP_LDON",
-    "BITMAP_LPON",    "BITMAP_CNO",     "BITMAP_CFILE",    "BITMAP_CLOOP",   "BITMAP_SNGON",  "BITMAP_MODOFF",
-    "BITMAP_MODON",   "BITMAP_MARK",    "BITMAP_REFRESH",  "IDB_CD_BAL",     "IDB_CD_VOL",    "IDB_WAV_BAL",
-    "IDB_CDSONG",     "IDB_CD_CTRL",    "BITMAP_RECOFF",   "BITMAP_RECON",   "BITMAP_SPD",
+#define TORNEL_BITMAP_NAME(slot, resource) resource,
+    TORNEL_PANEL_BITMAPS(TORNEL_BITMAP_NAME)
+#undef TORNEL_BITMAP_NAME
 };
 
 namespace {
@@ -43,37 +38,23 @@ namespace {
 // [SECTION] Blit places
 // ---------------------------------------------------------------------------
 struct Blit {
-    int bitmap;
+    PanelBitmap bitmap;
     int x, y;
 };
 
-// Bitmap indices the steps below pick by state.
-enum : int {
-    kSongUp = 11,
-    kKeyFace = 23,
-    kLoopLampOff = 25,
-    kPadButtonUp = 26,
-    kPlayStripDark = 31,
-    kPadLabel1 = 32,
-    kPadButtonDown = 40,
-    kPlayStripLit = 41,
-    kLoopLampOn = 42,
-    kSongDown = 46,
-};
-
-constexpr Blit kLevelPlates[] = {{51, 441, 126}, {52, 456, 160}, {53, 541, 126}, {52, 556, 160}};
-constexpr Blit kSpeedPlate = {52, 379, 295};
-constexpr Blit kCaptions[] = {{54, 370, 16}, {55, 96, 16}};
-constexpr Blit kTransportButtons[] = {{0, 74, 30},  {1, 98, 30},  {2, 122, 30}, {3, 146, 30},
-                                      {4, 170, 30}, {5, 194, 30}, {6, 218, 30}, {7, 242, 30},
-                                      {8, 146, 54}, {9, 170, 54}, {10, 194, 54}};
-// The play row's caption (slot 30) has no bitmap; its blit draws nothing.
-constexpr Blit kRowCaptions[] = {{28, 32, 264}, {30, 32, 306}, {29, 32, 358}};
-constexpr Blit kListButtons[] = {{47, 440, 90}, {10, 500, 90}, {49, 584, 30}, {50, 548, 90}};
-constexpr Blit kListCaptions[] = {{43, 438, 237}, {44, 484, 237}, {58, 374, 275}};
-
-constexpr int kPadX0 = 74, kPadStep = 42;
-constexpr int kTrackX0 = 320, kTrackStep = 24, kTracksPerRow = 10;
+constexpr Blit kLevelPlates[] = {
+    {BMP_CD_BAL, 441, 126}, {BMP_CD_VOL, 456, 160}, {BMP_WAV_BAL, 541, 126}, {BMP_CD_VOL, 556, 160}};
+constexpr Blit kSpeedPlate = {BMP_CD_VOL, 379, 295};
+constexpr Blit kCaptions[] = {{BMP_CDSONG, 370, 16}, {BMP_CD_CTRL, 96, 16}};
+constexpr Blit kTransportButtons[] = {
+    {BMP_STOPOFF, 74, 30}, {BMP_PLAYOFF, 98, 30}, {BMP_PAUSEOFF, 122, 30}, {BMP_REWOFF, 146, 30},
+    {BMP_FFOFF, 170, 30},  {BMP_BAKOFF, 194, 30}, {BMP_FWOFF, 218, 30},    {BMP_OPENOFF, 242, 30},
+    {BMP_AOFF, 146, 54},   {BMP_BOFF, 170, 54},   {BMP_CLROFF, 194, 54}};
+// The play row's caption has no bitmap; its blit draws nothing.
+constexpr Blit kRowCaptions[] = {{BMP_LPLOGO, 32, 264}, {BMP_PLLOGO, 32, 306}, {BMP_LDLOGO, 32, 358}};
+constexpr Blit kListButtons[] = {
+    {BMP_MODOFF, 440, 90}, {BMP_CLROFF, 500, 90}, {BMP_MARK, 584, 30}, {BMP_REFRESH, 548, 90}};
+constexpr Blit kListCaptions[] = {{BMP_CNO, 438, 237}, {BMP_CFILE, 484, 237}, {BMP_SPD, 374, 275}};
 
 // ---------------------------------------------------------------------------
 // [SECTION] Lines
@@ -82,8 +63,6 @@ struct Line {
     int count;
     POINT points[3];
 };
-
-constexpr int kPadRuleTop = 256, kPadRuleBottom = 410;
 
 constexpr Line kShadowLines[] = {
     {3, {{32, 10}, {32, 84}, {570, 84}}},
@@ -108,8 +87,8 @@ void DrawRules(HDC dc, COLORREF colour, int x0, const Line (&lines)[N]) {
     HPEN pen = CreatePen(PS_SOLID, 1, colour);
     HGDIOBJ previous = SelectObject(dc, pen);
     for (int x = x0; x <= x0 + kPadCount * kPadStep; x += kPadStep) {
-        MoveToEx(dc, x, kPadRuleTop, nullptr);
-        LineTo(dc, x, kPadRuleBottom);
+        MoveToEx(dc, x, kPadGridTop, nullptr);
+        LineTo(dc, x, kPadGridBottom);
     }
     for (const Line& line : lines) Polyline(dc, line.points, line.count);
     SelectObject(dc, previous);
@@ -173,7 +152,7 @@ void PaintGround(HDC dc) {
     HBRUSH black = CreateSolidBrush(kBlack);
     HGDIOBJ previous = SelectObject(dc, black);
     Rectangle(dc, 32, 90, 380, 240);    // CD display box
-    Rectangle(dc, 436, 256, 618, 410);  // pad list box
+    Rectangle(dc, kPadListLeft, kPadListTop, kPadListRight, kPadListBottom);
     SelectObject(dc, previous);
     DeleteObject(black);
 }
@@ -193,15 +172,15 @@ void PaintLevelSection(const Painter& p) {
 // held pad's part of the screen is invalidated, so only it shows.
 void PaintPadGrid(const Painter& p) {
     for (int k = 0; k < kPadCount; ++k) {
-        const int x = kPadX0 + kPadStep * k;
-        p.Put(g_padLoop[k] == 1 ? kLoopLampOn : kLoopLampOff, x, 260);
-        p.Put(g_pressed == PRESS_PADLOOP ? kPadButtonDown : kPadButtonUp, x, 275);
-        p.Put(g_pressed == PRESS_PADKEY ? kPlayStripLit : kPlayStripDark, x, 302);
-        p.Put(kKeyFace, x, 318);
-        p.Put(kPadButtonUp, x, 370);
-        p.Put(kPadLabel1 + k, x, 395);
+        const int x = PadColumnX(k);
+        p.Put(g_padLoop[k] == 1 ? BMP_LPON : BMP_LPOFF, x, kPadLampY);
+        p.Put(g_pressed == PRESS_PADLOOP ? BMP_LBON : BMP_LPBOFF, x, kPadLoopY);
+        p.Put(g_pressed == PRESS_PADKEY ? BMP_LDON : BMP_LDOFF, x, kPadStripY);
+        p.Put(BMP_GKEY, x, kPadKeyY);
+        p.Put(BMP_LPBOFF, x, kPadLoadY);
+        p.Put(BMP_NO1 + k, x, kPadLabelY);
     }
-    if (g_pressed == PRESS_PADLOAD) p.Put(kPadButtonDown, kPadX0 + kPadStep * g_padCursor, 370);
+    if (g_pressed == PRESS_PADLOAD) p.Put(BMP_LBON, PadColumnX(g_padCursor), kPadLoadY);
 }
 
 void PaintTrackButtons(const Painter& p) {
@@ -209,8 +188,8 @@ void PaintTrackButtons(const Painter& p) {
         const int x = kTrackX0 + kTrackStep * i;
         const bool upperDown = g_trackCursor == i && g_pressed == PRESS_TRACK_TOP;
         const bool lowerDown = g_trackCursor == i + kTracksPerRow && g_pressed == PRESS_TRACK_BOTTOM;
-        p.Put(upperDown ? kSongDown : kSongUp, x, 30);
-        p.Put(lowerDown ? kSongDown : kSongUp, x, 54);
+        p.Put(upperDown ? BMP_SNGON : BMP_SNGOFF, x, kTrackTopY);
+        p.Put(lowerDown ? BMP_SNGON : BMP_SNGOFF, x, kTrackBottomY);
     }
 }
 
@@ -236,7 +215,7 @@ void BlankText(HDC dc, int x, int y, const char* text) { Text(dc, x, y, kBlack, 
 
 void PaintPanelTexts(HDC dc) {
     static const char* const kPadKeys[kPadCount] = {"Z", "X", "C", "V", "B", "N", "M"};
-    for (int k = 0; k < kPadCount; ++k) PanelText(dc, 86 + kPadStep * k, 328, kPadKeys[k]);
+    for (int k = 0; k < kPadCount; ++k) PanelText(dc, PadColumnX(k) + kPadKeyTextX, kPadKeyTextY, kPadKeys[k]);
     if (g_listMode == 1) {
         PanelText(dc, 450, 95, "LIST");
     } else {
@@ -245,11 +224,11 @@ void PaintPanelTexts(HDC dc) {
     char number[16];
     for (int i = 0; i < kTracksPerRow && i < g_trackCount; ++i) {
         std::snprintf(number, sizeof number, "%d", i + 1);
-        PanelText(dc, 325 + kTrackStep * i, 35, number);
+        PanelText(dc, kTrackX0 + kTrackNumberDx + kTrackStep * i, kTrackTopY + kTrackNumberDy, number);
     }
     for (int i = 0; i < kTracksPerRow && i + kTracksPerRow < g_trackCount; ++i) {
         std::snprintf(number, sizeof number, "%d", i + kTracksPerRow + 1);
-        PanelText(dc, 325 + kTrackStep * i, 59, number);
+        PanelText(dc, kTrackX0 + kTrackNumberDx + kTrackStep * i, kTrackBottomY + kTrackNumberDy, number);
     }
 }
 
@@ -308,9 +287,9 @@ void PaintModeTexts(HDC dc) {
     } else {
         BlankText(dc, 50, 170, "LOOP PLAY");
     }
-    if (g_abState == 1) {
+    if (g_abState == AB_A_SET) {
         DisplayText(dc, 180, 160, "A");
-    } else if (g_abState == 2 || g_abState == 3) {
+    } else if (g_abState == AB_LOOPING || g_abState == AB_HELD) {
         DisplayText(dc, 180, 160, "A-B LOOP");
     } else {
         BlankText(dc, 180, 160, "A-B LOOP");
@@ -351,8 +330,8 @@ void Korvex_OnPaint(HWND hwnd) {
     PaintPressedOverlay(p);
     p.Put(kListCaptions);
     CloseBitmaps(p.bitmaps);
-    DrawRules(p.dc, kDarkGrey, 74, kShadowLines);
-    DrawRules(p.dc, kWhite, 73, kHighlightLines);
+    DrawRules(p.dc, kDarkGrey, kPadX0, kShadowLines);
+    DrawRules(p.dc, kWhite, kPadX0 - 1, kHighlightLines);
     PaintTexts(p.dc);
     EndPaint(hwnd, &ps);
 }

@@ -14,6 +14,7 @@
 #include "cd/program_list.h"
 #include "pads/sample_pads.h"
 #include "panel/buttons.h"
+#include "panel/panel_layout.h"
 #include "panel/press.h"
 #include "panel/primitives.h"
 #include "shell/console_state.h"
@@ -22,9 +23,7 @@ using namespace win;
 
 namespace {
 
-constexpr int kCdStopped = 2;
-constexpr int kPadX0 = 74, kPadStep = 42;
-constexpr int kTrackX0 = 320, kTrackStep = 24, kTracksPerRow = 10;
+constexpr int kTrackRowRight = kTrackX0 + kTracksPerRow * kTrackStep - 1;
 
 // ---------------------------------------------------------------------------
 // [SECTION] Actions and press conditions
@@ -36,7 +35,7 @@ void Bak(HWND) { CdTransport(PRESS_BAK); }
 void Fw(HWND) { CdTransport(PRESS_FW); }
 
 bool Always() { return true; }
-bool DeckStopped() { return g_cdState == kCdStopped; }
+bool DeckStopped() { return g_cdState == CD_STOPPED; }
 bool ProgramPlay() { return g_listMode == 1; }
 
 void InvalidateButton(HWND hwnd, int control) {
@@ -94,7 +93,7 @@ int TrackIndex(const Region& r, int x) {
 // Program play takes no track while the deck runs; beyond the disc's last
 // track the cursor moves but nothing is armed.
 void PressTrack(HWND hwnd, const Region& r, int x) {
-    if (g_listMode != 0 && g_cdState != kCdStopped) return;
+    if (g_listMode != 0 && g_cdState != CD_STOPPED) return;
     g_trackCursor = TrackIndex(r, x);
     if (g_trackCursor >= g_trackCount) return;
     g_pressed = r.control;
@@ -157,11 +156,11 @@ constexpr Region kRegions[] = {
     {195, 31, 217, 53,   PRESS_BAK,          ArmButton,    ReleaseButton,      Bak,               Always},
     {219, 31, 241, 53,   PRESS_FW,           ArmButton,    ReleaseButton,      Fw,                Always},
     {243, 31, 265, 53,   PRESS_OPEN,         ArmButton,    ReleaseButton,      CdTrayButton,      Always},
-    {321, 31, 559, 53,   PRESS_TRACK_TOP,    PressTrack,   ReleaseTrack,       nullptr,           Always},
+    {kTrackX0 + 1, kTrackTopY + 1, kTrackRowRight, kTrackTopY + kTrackButtonSize - 1, PRESS_TRACK_TOP,    PressTrack,   ReleaseTrack,       nullptr,           Always},
     {147, 55, 169, 77,   PRESS_A,            ArmButton,    ReleaseButton,      AbMarkA,           Always},
     {171, 55, 193, 77,   PRESS_B,            ArmButton,    ReleaseButton,      AbMarkB,           Always},
     {195, 55, 217, 77,   PRESS_CLR,          ArmButton,    ReleaseButton,      AbClear,           Always},
-    {321, 55, 559, 77,   PRESS_TRACK_BOTTOM, PressTrack,   ReleaseTrack,       nullptr,           Always},
+    {kTrackX0 + 1, kTrackBottomY + 1, kTrackRowRight, kTrackBottomY + kTrackButtonSize - 1, PRESS_TRACK_BOTTOM, PressTrack,   ReleaseTrack,       nullptr,           Always},
     {441, 91, 493, 113,  PRESS_MODE,         ArmButton,    ReleaseSelfDrawing, ListModeButton,    DeckStopped},
     {501, 91, 523, 113,  PRESS_LISTCLR,      ArmButton,    ReleaseSelfDrawing, ListClearButton,   ProgramPlay},
     {549, 91, 601, 113,  PRESS_NONE,         Nothing,      ReleaseAlways,      CdRefreshButton,   Always},
@@ -170,9 +169,9 @@ constexpr Region kRegions[] = {
     {467, 161, 485, 229, PRESS_CDVOL,        GrabFader,    Nothing,            ShowCdVolume,      Always},
     {567, 161, 585, 229, PRESS_WAVEVOL,      GrabFader,    Nothing,            ShowWaveVolume,    Always},
     // The loop row runs one column past the seventh pad (column 7, no pad).
-    {75, 276, 409, 298,  PRESS_PADLOOP,      PressPadLoop, ReleasePadLoop,     nullptr,           Always},
+    {kPadX0 + 1, kPadLoopY + 1, PadColumnX(kPadCount + 1) - 1, kPadLoopBottom - 1, PRESS_PADLOOP,      PressPadLoop, ReleasePadLoop,     nullptr,           Always},
     {390, 301, 408, 369, PRESS_SPEED,        Grab,         Nothing,            nullptr,           Always},
-    {75, 371, 367, 393,  PRESS_PADLOAD,      PressPadLoad, ReleasePadLoad,     nullptr,           Always},
+    {kPadX0 + 1, kPadLoadY + 1, PadColumnX(kPadCount) - 1, kPadLoadBottom - 1, PRESS_PADLOAD,      PressPadLoad, ReleasePadLoad,     nullptr,           Always},
 };
 // clang-format on
 

@@ -8,7 +8,6 @@ using namespace win;
 
 namespace {
 
-constexpr int kStartCdState = 2;  // stopped
 constexpr int kStartVolumeY = 180;
 constexpr int kStartCdBalanceX = 476;
 constexpr int kStartWaveBalanceX = 576;
@@ -20,7 +19,7 @@ constexpr int kStartLoopCount = 7;
 }  // namespace
 
 // CD deck
-int g_cdState = kStartCdState;
+int g_cdState = CD_STOPPED;
 int g_trackCount = 0;
 int g_discLengthMs = 0;
 int g_trackCursor = 0;
@@ -37,7 +36,7 @@ int g_listTotalSec = 0;
 int g_listPos = 0;
 
 // A-B repeat
-int g_abState = 0;
+int g_abState = AB_OFF;
 int g_abPointA = 0;
 int g_abPointB = 0;
 int g_abHoldPos = 0;
@@ -78,7 +77,7 @@ char g_setPath[kSetPathSize] = "";
 #undef KORVEX_SEVEN
 
 void ConsoleStateReset() {
-    g_cdState = kStartCdState;
+    g_cdState = CD_STOPPED;
     g_trackCount = 0;
     g_discLengthMs = 0;
     g_trackCursor = 0;
@@ -93,7 +92,7 @@ void ConsoleStateReset() {
     g_listTotalSec = 0;
     g_listPos = 0;
 
-    g_abState = 0;
+    g_abState = AB_OFF;
     g_abPointA = 0;
     g_abPointB = 0;
     g_abHoldPos = 0;

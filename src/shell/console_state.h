@@ -21,7 +21,8 @@ constexpr int kDocPathSize = 4096;
 constexpr int kSetPathSize = 4096;
 
 // --- CD deck ------------------------------------------------------------------
-extern int g_cdState;              // deck state: 0 playing, 1 paused, 2 stopped
+enum DeckState : int { CD_PLAYING = 0, CD_PAUSED = 1, CD_STOPPED = 2 };
+extern int g_cdState;              // deck state, a DeckState
 extern int g_trackCount;           // tracks on the disc; 0 without a readable disc
 extern int g_discLengthMs;         // length of the whole disc, ms
 extern int g_trackCursor;          // track button being pressed: track number - 1, 0..19
@@ -38,7 +39,9 @@ extern int g_listTotalSec;                  // sum of the entries' whole seconds
 extern int g_listPos;                       // index of the entry now playing
 
 // --- A-B repeat -------------------------------------------------------------------
-extern int g_abState;    // 0 off, 1 A set, 2 looping, 3 held
+// Held: B pressed again while looping; PLAY resumes at the hold position.
+enum AbState : int { AB_OFF = 0, AB_A_SET = 1, AB_LOOPING = 2, AB_HELD = 3 };
+extern int g_abState;    // an AbState
 extern int g_abPointA;   // point A, disc position in ms
 extern int g_abPointB;   // point B, disc position in ms
 extern int g_abHoldPos;  // position (ms) at which the loop was held; PLAY resumes there

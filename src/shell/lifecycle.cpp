@@ -5,7 +5,7 @@
 
 #include "cd/cd_transport.h"
 #include "pads/sample_pads.h"
-#include "panel/panel_paint.h"
+#include "panel/panel_bitmaps.h"
 #include "shell/console_state.h"
 #include "shell/main_window.h"
 

@@ -13,13 +13,12 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QTest>
-#include <QTimer>
 #include <chrono>
 #include <filesystem>
 #include <functional>
 #include <vector>
 
-#include "app/devices.h"
+#include "app/startup.h"
 #include "devices/cdaudio/output.h"
 #include "engine/engine_output.h"
 #include "platform/core/core_control.h"
@@ -105,17 +104,17 @@ protected:
 
     WholeProgram() { std::filesystem::copy_file(TORNEL_DEMO_SAMPLES_DIR "/KICK.WAV", kick); }
 
-    void PlayTheDisc(const ProgramDevices& devices) {
+    void PlayTheDisc(const cdaudio::Device& drive) {
         ASSERT_TRUE(PumpUntil([] { return Panel() != nullptr && Panel()->isVisible(); }));
         ASSERT_EQ(g_trackCount, 3);
-        ASSERT_EQ(g_cdState, 2);
+        ASSERT_EQ(g_cdState, CD_STOPPED);
         QTest::mouseClick(Panel(), Qt::LeftButton, {}, kPlay);
-        ASSERT_TRUE(PumpUntil([] { return g_cdState == 0; }));
+        ASSERT_TRUE(PumpUntil([] { return g_cdState == CD_PLAYING; }));
         EXPECT_EQ(CdReply("status cdaudio mode"), "playing");
         const std::string started = CdReply("status cdaudio position");
-        const std::uint64_t frames = devices.Drive().FramesPlayed();
+        const std::uint64_t frames = drive.FramesPlayed();
         EXPECT_TRUE(PumpUntil([&] {
-            return CdReply("status cdaudio position") != started && devices.Drive().FramesPlayed() > frames;
+            return CdReply("status cdaudio position") != started && drive.FramesPlayed() > frames;
         }));
         // The panel follows on the real clock's timer ticks.
         const std::vector<std::uint32_t> shown = PositionText();
@@ -169,32 +168,31 @@ protected:
         EXPECT_EQ(g_padLoaded[0], 1);
         EXPECT_EQ(EngineSampleLoaded(g_mixer, g_padSample[0]), 1);
         EXPECT_TRUE(TopWindow()->windowTitle().endsWith("set.tnl"));
-        EXPECT_EQ(g_cdState, 0);  // the disc played on
+        EXPECT_EQ(g_cdState, CD_PLAYING);  // the disc played on
     }
 
-    // Runs the program as main does, with `session` started from inside its
-    // message loop; `session` must end it. Returns WinMain's result; `mode`
-    // is the drive's mode once WinMain has returned.
-    int RunProgram(const std::function<void(const ProgramDevices&)>& session, std::string& mode,
+    // Starts the program as it lies in the build folder, with `session`
+    // started from inside its message loop; `session` must end it. Returns
+    // WinMain's result; `mode` is the drive's mode once WinMain has returned.
+    int RunProgram(const std::function<void(const cdaudio::Device&)>& session, std::string& mode,
                    cdaudio::Output output = cdaudio::Output::Null) {
         win::core::ResetCore();  // a fresh process' core and console
         ConsoleStateReset();
-        cdaudio::Options drive = ProgramDriveOptions();
-        drive.output = output;
-        drive.usePhysicalDrive = false;
-        drive.initialDisc = TORNEL_DEMO_DISC;
-        int argc = 1;
         char name[] = "test_e2e";
         char* argv[] = {name, nullptr};
-        return qthost::Run(argc, argv, [&] {
-            const ProgramDevices devices(drive);
-            QTimer::singleShot(0, [&] { session(devices); });
-            const int result = WinMain(GetModuleHandleA(nullptr), nullptr, const_cast<char*>(""), SW_SHOWNORMAL);
+        StartupOptions options;
+        options.argc = 1;
+        options.argv = argv;
+        options.programFolder = TORNEL_BUILD_FOLDER;
+        options.output = output;
+        options.usePhysicalDrive = false;
+        options.whenRunning = session;
+        options.whenEnded = [&mode](cdaudio::Device& drive) {
             char reply[32] = "";
-            devices.Drive().SendString("status cdaudio mode", reply, sizeof reply);
+            drive.SendString("status cdaudio mode", reply, sizeof reply);
             mode = reply;
-            return result;
-        });
+        };
+        return StartTornel(options);
     }
 
     static void ExpectEngineClosed() {
@@ -209,9 +207,9 @@ protected:
 TEST_F(WholeProgram, PlaysTheDiscAndAPadSavesAndReloadsASetThenExits) {
     std::string mode;
     const int result = RunProgram(
-        [this](const ProgramDevices& devices) {
+        [this](const cdaudio::Device& drive) {
             for (const std::function<void()>& step : std::initializer_list<std::function<void()>>{
-                     [&] { PlayTheDisc(devices); }, [&] { LoadAndFirePadOne(); }, [&] { SaveOverTheOldSet(); },
+                     [&] { PlayTheDisc(drive); }, [&] { LoadAndFirePadOne(); }, [&] { SaveOverTheOldSet(); },
                      [&] { SpeedUp(); }, [&] { LoadTheSetBack(); }}) {
                 step();
                 if (HasFatalFailure()) break;
@@ -228,8 +226,8 @@ TEST_F(WholeProgram, PlaysTheDiscAndAPadSavesAndReloadsASetThenExits) {
 TEST_F(WholeProgram, TheCloseBoxEndsAPlayingProgramLikeExit) {
     std::string mode;
     const int result = RunProgram(
-        [this](const ProgramDevices& devices) {
-            PlayTheDisc(devices);
+        [this](const cdaudio::Device& drive) {
+            PlayTheDisc(drive);
             if (!HasFatalFailure()) LoadAndFirePadOne();
             if (QWidget* top = TopWindow()) top->close();
         },
@@ -248,15 +246,15 @@ TEST_F(WholeProgram, TheWindowDoesNotWaitForTheSoundDevices) {
     cdaudio::SetDeviceStandIn(std::chrono::milliseconds(kOpeningMs));
     std::string mode;
     const int result = RunProgram(
-        [this](const ProgramDevices& devices) {
+        [this](const cdaudio::Device& drive) {
             EngineStats stats{};
             EngineGetStats(&stats);
             EXPECT_EQ(stats.onDevice, 0u);
-            EXPECT_FALSE(devices.Drive().OutputState().onSoundCard);
-            PlayTheDisc(devices);
+            EXPECT_FALSE(drive.OutputState().onSoundCard);
+            PlayTheDisc(drive);
             EXPECT_TRUE(PumpUntil([&] {
                 EngineGetStats(&stats);
-                return stats.onDevice == 1 && devices.Drive().OutputState().onSoundCard;
+                return stats.onDevice == 1 && drive.OutputState().onSoundCard;
             }));
             EXPECT_EQ(CdReply("status cdaudio mode"), "playing");
             if (QAction* exit = TopWindow() ? MenuItem("Exit") : nullptr) exit->trigger();

@@ -1,6 +1,5 @@
 // A manual engine driven by the test, and generated sound files to load.
-#ifndef TORNEL_TESTS_ENGINE_FIXTURE_H
-#define TORNEL_TESTS_ENGINE_FIXTURE_H
+#pragma once
 
 #include "engine/engine.h"
 #include "engine/engine_output.h"
@@ -53,5 +52,3 @@ protected:
 // Index of the first and one past the last frame whose magnitude exceeds `threshold`.
 std::pair<size_t, size_t> SoundingSpan(const std::vector<float>& mono, float threshold);
 float Peak(const std::vector<float>& values, size_t first, size_t last);
-
-#endif

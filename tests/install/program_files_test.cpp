@@ -22,7 +22,7 @@ protected:
     }
     void TearDown() override { fs::remove_all(root_); }
 
-    fs::path Program() const { return root_ / "bin" / "tornel"; }
+    fs::path Bin() const { return root_ / "bin"; }
     fs::path Share() const { return (root_ / "bin" / TORNEL_SHARE_FROM_BIN).lexically_normal(); }
 
     fs::path root_;
@@ -34,7 +34,7 @@ TEST_F(ProgramFilesTest, InstalledTreeIsFoundBesideTheBinFolder) {
     // A demo disc left next to the program does not win over the share folder.
     fs::create_directories(root_ / "bin" / "demo-disc");
 
-    const ProgramFiles files = FindProgramFiles(Program());
+    const ProgramFiles files = FindProgramFiles(Bin());
     EXPECT_EQ(files.place, ProgramFiles::Place::Installed);
     EXPECT_EQ(files.folder, Share());
     EXPECT_EQ(files.DemoDisc(), Share() / "demo-disc");
@@ -43,7 +43,7 @@ TEST_F(ProgramFilesTest, InstalledTreeIsFoundBesideTheBinFolder) {
 
 TEST_F(ProgramFilesTest, ShareFolderWithoutSamplesOffersNone) {
     fs::create_directories(Share() / "demo-disc");
-    const ProgramFiles files = FindProgramFiles(Program());
+    const ProgramFiles files = FindProgramFiles(Bin());
     EXPECT_EQ(files.place, ProgramFiles::Place::Installed);
     EXPECT_TRUE(files.Samples().empty());
 }
@@ -52,7 +52,7 @@ TEST_F(ProgramFilesTest, BuildFolderHoldsTheFilesNextToTheProgram) {
     fs::create_directories(root_ / "bin" / "demo-disc");
     fs::create_directories(root_ / "bin" / "samples");
 
-    const ProgramFiles files = FindProgramFiles(Program());
+    const ProgramFiles files = FindProgramFiles(Bin());
     EXPECT_EQ(files.place, ProgramFiles::Place::BuildFolder);
     EXPECT_EQ(files.folder, root_ / "bin");
     EXPECT_EQ(files.DemoDisc(), root_ / "bin" / "demo-disc");
@@ -60,7 +60,7 @@ TEST_F(ProgramFilesTest, BuildFolderHoldsTheFilesNextToTheProgram) {
 }
 
 TEST_F(ProgramFilesTest, MissingShareFolderIsReportedWithItsPath) {
-    const ProgramFiles files = FindProgramFiles(Program());
+    const ProgramFiles files = FindProgramFiles(Bin());
     EXPECT_EQ(files.place, ProgramFiles::Place::Missing);
     EXPECT_EQ(files.folder, Share());
     EXPECT_TRUE(files.DemoDisc().empty());
@@ -76,7 +76,7 @@ TEST_F(ProgramFilesTest, ShareFolderThatIsAFileIsMissing) {
     std::ofstream(Share()) << "not a folder";
     fs::create_directories(root_ / "bin" / "demo-disc");
 
-    const ProgramFiles files = FindProgramFiles(Program());
+    const ProgramFiles files = FindProgramFiles(Bin());
     EXPECT_EQ(files.place, ProgramFiles::Place::Missing);
     EXPECT_EQ(files.problem, "it is not a folder");
     EXPECT_TRUE(files.DemoDisc().empty());

@@ -35,11 +35,11 @@ protected:
 };
 
 TEST_F(QtConsoleInput, AClickOnPlayStartsTheDisc) {
-    ASSERT_EQ(g_cdState, 2);
+    ASSERT_EQ(g_cdState, CD_STOPPED);
     QTest::mousePress(Panel(), Qt::LeftButton, {}, QPoint(110, 42));
     QTest::mouseRelease(Panel(), Qt::LeftButton, {}, QPoint(110, 42));
     Pump();
-    EXPECT_EQ(g_cdState, 0);
+    EXPECT_EQ(g_cdState, CD_PLAYING);
     const Commands& sent = cd.Sent();
     EXPECT_TRUE(std::any_of(sent.begin(), sent.end(), [](const std::string& c) { return c.rfind("play cdaudio", 0) == 0; }));
 }

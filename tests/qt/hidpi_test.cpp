@@ -94,7 +94,7 @@ protected:
         QTest::mousePress(Panel(), Qt::LeftButton, {}, QPoint(110, 42));
         QTest::mouseRelease(Panel(), Qt::LeftButton, {}, QPoint(110, 42));
         Pump();
-        EXPECT_EQ(g_cdState, 0);
+        EXPECT_EQ(g_cdState, CD_PLAYING);
     }
 };
 

@@ -63,17 +63,17 @@ TEST_F(NoSoundCard, TheDeckPlaysOnAndThePadsSound) {
     EXPECT_GT(EngineDeviceRate(g_mixer), 0);
 
     c.host.Click(kFirstTrackX, kRowY);
-    ASSERT_EQ(g_cdState, 0);
+    ASSERT_EQ(g_cdState, CD_PLAYING);
     EXPECT_TRUE(PositionPasses(100)) << "the position never moved";
     c.host.Advance(100);
-    EXPECT_EQ(g_cdState, 0);
+    EXPECT_EQ(g_cdState, CD_PLAYING);
 
     LoadPad(0, files.GoodSample(0));
     c.host.KeyDown('Z');
     EXPECT_EQ(g_pressed, PRESS_PADKEY);
     c.host.KeyUp('Z');
     c.host.Click(kStopX, kRowY);
-    EXPECT_EQ(g_cdState, 2);
+    EXPECT_EQ(g_cdState, CD_STOPPED);
     EXPECT_EQ(CheckConsoleState(), "");
 }
 
@@ -93,7 +93,7 @@ TEST_F(NoSoundCard, LostWhilePlayingTheNullOutputsTakeOver) {
     const int lostAt = CdPositionMs();
     EXPECT_TRUE(PositionPasses(lostAt + 100)) << "the position stopped at the loss";
     c.host.Advance(100);
-    EXPECT_EQ(g_cdState, 0);
+    EXPECT_EQ(g_cdState, CD_PLAYING);
 
     c.host.KeyUp('Z');
     c.host.KeyUp('X');
@@ -108,6 +108,6 @@ TEST_F(NoSoundCard, LostWhilePlayingTheNullOutputsTakeOver) {
     EXPECT_EQ(g_pressed, PRESS_PADKEY);
     c.host.KeyUp('X');
     c.host.Click(kStopX, kRowY);
-    EXPECT_EQ(g_cdState, 2);
+    EXPECT_EQ(g_cdState, CD_STOPPED);
     EXPECT_EQ(CheckConsoleState(), "");
 }

@@ -24,7 +24,7 @@ TEST_F(FaultConsole, DiscFilesVanishWhilePlayingTheDeckGoesOnAnswering) {
     SKIP_ON_WINDOWS("Windows keeps a file that is open from being removed");
     Host().Click(kFirstTrackX, kRowY);
     Host().Advance(500);
-    ASSERT_EQ(g_cdState, 0);
+    ASSERT_EQ(g_cdState, CD_PLAYING);
 
     ForEachTrackFile(disc.Folder(), [](const std::filesystem::path& f) { std::filesystem::resize_file(f, 0); });
     Host().ClearCalls();
@@ -42,10 +42,10 @@ TEST_F(FaultConsole, DiscFilesVanishWhilePlayingTheDeckGoesOnAnswering) {
     for (int x : {kStopX, kPlayX, 134, 158, 182, 206, 230, kFirstTrackX + 24, kStopX}) Host().Click(x, kRowY);
     Host().Click(kRefreshX, kRefreshY);
     EXPECT_EQ(g_trackCount, 3);
-    EXPECT_EQ(g_cdState, 2);
+    EXPECT_EQ(g_cdState, CD_STOPPED);
     Host().Click(kPlayX, kRowY);
     Host().Advance(300);
-    EXPECT_EQ(g_cdState, 0);
+    EXPECT_EQ(g_cdState, CD_PLAYING);
 
     // Ejected at last: the wait ends with an empty drive.
     Host().Click(kOpenX, kRowY);

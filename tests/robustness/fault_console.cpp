@@ -33,11 +33,11 @@ void FaultConsole::ExpectPadsPlay() {
 // The first track plays and its position moves on.
 void FaultConsole::ExpectDeckPlays() {
     Host().Click(kFirstTrackX, kRowY);
-    ASSERT_EQ(g_cdState, 0);
+    ASSERT_EQ(g_cdState, CD_PLAYING);
     Host().Advance(500);
     EXPECT_EQ(CdPositionMs(), 500);
     Host().Click(kStopX, kRowY);
-    EXPECT_EQ(g_cdState, 2);
+    EXPECT_EQ(g_cdState, CD_STOPPED);
 }
 
 void FaultConsole::ExpectInvariants() {

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "file_pool.h"
+#include "panel/panel_layout.h"
 #include "support/console_session.h"
 #include "support/virtual_disc.h"
 
@@ -18,7 +19,7 @@ constexpr int kRowY = 42;  // transport buttons and the upper track row
 constexpr int kStopX = 86, kPlayX = 110, kOpenX = 254, kFirstTrackX = 332;
 constexpr int kRefreshX = 575, kRefreshY = 102;
 constexpr int kLoadY = 382;
-constexpr int LoadX(int pad) { return 95 + 42 * pad; }
+constexpr int LoadX(int pad) { return PadColumnX(pad) + 21; }
 }  // namespace panel_point
 
 class FaultConsole : public ::testing::Test {

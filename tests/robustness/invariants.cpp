@@ -56,8 +56,8 @@ std::string CheckControls() {
         return Broken("speed knob not at rest inside 306..354", g_speedKnobY);
     if (!Within(g_waveRate, 11026, 33074)) return Broken("g_waveRate outside 11026..33074", g_waveRate);
     if (!Within(g_waveSpeedPct, -96, 96)) return Broken("g_waveSpeedPct outside -96..96", g_waveSpeedPct);
-    if (!Within(g_cdState, 0, 2)) return Broken("g_cdState", g_cdState);
-    if (!Within(g_abState, 0, 3)) return Broken("g_abState", g_abState);
+    if (!Within(g_cdState, CD_PLAYING, CD_STOPPED)) return Broken("g_cdState", g_cdState);
+    if (!Within(g_abState, AB_OFF, AB_HELD)) return Broken("g_abState", g_abState);
     if (!Within(g_listMode, 0, 1)) return Broken("g_listMode", g_listMode);
     if (!Within(g_trackCursor, 0, 19)) return Broken("g_trackCursor", g_trackCursor);
     if (!Within(g_padCursor, 0, 7)) return Broken("g_padCursor", g_padCursor);
@@ -127,10 +127,10 @@ std::string CheckConsoleState() {
 }
 
 std::string CheckDeck(const DeckView& deck) {
-    if (deck.abTimer && g_abState != 2 && g_abState != 3)
+    if (deck.abTimer && g_abState != AB_LOOPING && g_abState != AB_HELD)
         return Broken("timer 2 runs with no A-B repeat marked", g_abState);
     const bool drivePlays = deck.driveMode == "playing";
-    if (g_cdState != 0) {
+    if (g_cdState != CD_PLAYING) {
         if (drivePlays) return Broken("the drive plays behind a deck that does not", g_cdState);
         if (deck.positionTimer) return Broken("timer 1 runs while the deck does not play", g_cdState);
         return "";

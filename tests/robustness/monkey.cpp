@@ -147,8 +147,8 @@ DeckView Monkey::ViewDeck() {
     view.driveMode = Ask(drive, "status cdaudio mode");
     view.positionTimer = Host().TimerRunning(g_hWnd, 1);
     view.abTimer = Host().TimerRunning(g_hWnd, 2);
-    if (g_cdState == 0 && view.driveMode == "stopped") view.drivePositionMs = PositionMs(drive);
-    if (g_cdState != 0) {
+    if (g_cdState == CD_PLAYING && view.driveMode == "stopped") view.drivePositionMs = PositionMs(drive);
+    if (g_cdState != CD_PLAYING) {
         positionTimerLost_ = false;
     } else if (timersRefused_ && !view.positionTimer) {
         positionTimerLost_ = true;

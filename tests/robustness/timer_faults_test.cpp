@@ -10,7 +10,7 @@ TEST_F(FaultConsole, RefusedTimersAreReportedAndTheConsoleRecovers) {
     Host().RefuseTimers(true);
     Host().Click(kFirstTrackX, kRowY);
     EXPECT_EQ(Host().MessageBoxes(), std::vector<std::string>{report});
-    EXPECT_EQ(g_cdState, 0);
+    EXPECT_EQ(g_cdState, CD_PLAYING);
     Host().ClearCalls();
     Host().Advance(5000);  // playing, but nothing follows the position
     EXPECT_TRUE(Host().CallsStartingWith("mciSendStringA(status cdaudio position)").empty());
@@ -20,7 +20,7 @@ TEST_F(FaultConsole, RefusedTimersAreReportedAndTheConsoleRecovers) {
     Host().Click(kOpenX, kRowY);
     EXPECT_EQ(Host().MessageBoxes(), std::vector<std::string>(2, report));
     EXPECT_EQ(g_trackCount, 0);
-    EXPECT_EQ(g_cdState, 2);
+    EXPECT_EQ(g_cdState, CD_STOPPED);
     Host().Advance(8000);
     Host().Click(kRefreshX, kRefreshY);
     EXPECT_EQ(g_trackCount, 0);

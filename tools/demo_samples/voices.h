@@ -1,6 +1,5 @@
 // One synthesised drum or synth hit per pad sample: mono, -1..1, at kRate.
-#ifndef TORNEL_TOOLS_DEMO_SAMPLES_VOICES_H
-#define TORNEL_TOOLS_DEMO_SAMPLES_VOICES_H
+#pragma once
 
 #include <vector>
 
@@ -15,5 +14,3 @@ std::vector<float> Stab();
 std::vector<float> Riser();
 
 } // namespace demo_samples
-
-#endif

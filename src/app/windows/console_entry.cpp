@@ -5,33 +5,24 @@
 // loads.
 #include <string>
 
+#include "app/startup.h"
 #include "app/windows/program_folder.h"
-#include "app/windows/windows_devices.h"
-#include "audio/sound_card.h"
-#include "shell/main_window.h"
+#include "platform/core/system.h"
 
-namespace {
-
-// The card opens once the window is up: the devices start on their null
-// outputs, so the panel does not wait for the sound system.
-void CALLBACK ReleaseCard(HWND, UINT, UINT_PTR timer, DWORD) {
-    KillTimer(nullptr, timer);
-    audio::ReleaseCardOpening();
-}
-
-}  // namespace
-
-extern "C" __declspec(dllexport) int TornelRun(HINSTANCE instance, int showCmd) {
-    const std::string folder = winapp::ProgramFolder();
+int StartTornel(const StartupOptions& options) {
+    const std::string folder =
+        options.programFolder.empty() ? win::core::system::ProgramFolder() : options.programFolder;
     const std::string missing = winapp::MissingDemoMessage(folder);
     if (!missing.empty()) MessageBoxA(nullptr, missing.c_str(), "Tornel", MB_OK | MB_ICONWARNING);
     // Help > README and Help > Help read the documents beside the program,
     // wherever it was started from.
-    SetDocumentFolder(folder.c_str());
-
-    audio::HoldCardOpening();
-    SetTimer(nullptr, 0, 0, ReleaseCard);
     const std::string demoDisc = folder + "\\demo-disc";
-    const winapp::WindowsDevices devices(winapp::IsFolder(demoDisc) ? demoDisc : std::string());
-    return WinMain(instance, nullptr, const_cast<char*>(""), showCmd);
+    return RunConsole(options, folder, winapp::IsFolder(demoDisc) ? demoDisc : std::string(), nullptr);
+}
+
+extern "C" __declspec(dllexport) int TornelRun(HINSTANCE instance, int showCmd) {
+    StartupOptions options;
+    options.instance = instance;
+    options.showCmd = showCmd;
+    return StartTornel(options);
 }

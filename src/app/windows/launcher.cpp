@@ -9,7 +9,7 @@
 #include <string>
 
 #include "app/windows/pe_imports.h"
-#include "app/windows/program_folder.h"
+#include "platform/core/system.h"
 
 namespace {
 
@@ -60,7 +60,7 @@ std::string CannotStartMessage(const std::string& folder, DWORD error) {
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCmd) {
-    const std::string folder = winapp::ProgramFolder();
+    const std::string folder = win::core::system::ProgramFolder();
     HMODULE console =
         LoadLibraryExA((folder + "\\" + kConsoleDll).c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
     if (!console) {

@@ -2,23 +2,7 @@
 
 #include <windows.h>
 
-#include <vector>
-
 namespace winapp {
-
-std::string ProgramFolder() {
-    std::vector<char> path(MAX_PATH);
-    for (;;) {
-        const DWORD length = GetModuleFileNameA(nullptr, path.data(), static_cast<DWORD>(path.size()));
-        if (length == 0) return ".";
-        if (length < path.size()) {
-            const std::string file(path.data(), length);
-            const std::size_t slash = file.find_last_of("\\/");
-            return slash == std::string::npos ? "." : file.substr(0, slash);
-        }
-        path.resize(path.size() * 2);
-    }
-}
 
 bool IsFolder(const std::string& path) {
     const DWORD attributes = GetFileAttributesA(path.c_str());

@@ -1,13 +1,10 @@
-// The native program's own folder: where tornel.exe lies, and beside it the
+// What the native program finds in its own folder: beside tornel.exe, the
 // console's libraries, the demo disc, the demo samples and the help documents.
 #pragma once
 
 #include <string>
 
 namespace winapp {
-
-// The folder of the running program, without a trailing separator.
-std::string ProgramFolder();
 
 bool IsFolder(const std::string& path);
 

@@ -73,7 +73,4 @@ public:
 
 std::unique_ptr<Device> CreateDevice(const Options& options);
 
-// Where the bundled demo disc lives: the folder "demo-disc" next to the executable.
-std::string DemoDiscPath();
-
 }  // namespace cdaudio

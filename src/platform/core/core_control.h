@@ -18,7 +18,8 @@ void SetCallLog(std::vector<std::string>* log);
 
 // Fault injection.
 void SetTimersRefused(bool refused);
-// Bytes WriteFile may still write before it fails as on a full disk; < 0: no limit.
+// Bytes WriteFile may still write before it fails as on a full disk; < 0: no
+// limit (see full_disk_seam.h).
 void SetDiskBudget(long bytes);
 // The name VerLanguageNameA gives instead of the system's; null: the system's.
 void SetLanguageOverride(const std::string* name);

@@ -1,5 +1,5 @@
 // Files over POSIX (files_win32.cpp: over Windows). Writes honour the
-// headless host's disk budget.
+// full-disk test seam (full_disk_seam.h).
 #include <cerrno>
 #include <cstring>
 #include <dirent.h>
@@ -9,7 +9,7 @@
 #include <unistd.h>
 
 #include "platform/core/call_log.h"
-#include "platform/core/disk_budget.h"
+#include "platform/core/full_disk_seam.h"
 
 namespace win {
 

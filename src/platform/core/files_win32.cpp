@@ -1,10 +1,10 @@
 // Files over the Windows calls of the same names, in their "W" form with the
-// program's UTF-8 names (files.cpp: over POSIX). Writes honour the headless
-// host's disk budget.
+// program's UTF-8 names (files.cpp: over POSIX). Writes honour the full-disk
+// test seam (full_disk_seam.h).
 #include <string>
 
 #include "platform/core/call_log.h"
-#include "platform/core/disk_budget.h"
+#include "platform/core/full_disk_seam.h"
 #include "platform/core/utf16_win32.h"
 
 // The system's own: win:: declares the name for the console.

@@ -12,6 +12,11 @@ bool JapaneseInterface();
 // The process's current directory; "" when the system cannot say.
 std::string CurrentDirectory();
 
+// The folder the running program's file lies in, without a trailing
+// separator; "." when the system cannot say, so that the program looks in
+// the current directory rather than at the root.
+std::string ProgramFolder();
+
 // Whether `path` names a file or folder that exists.
 bool Exists(const std::string& path);
 

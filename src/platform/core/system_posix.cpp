@@ -3,6 +3,7 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 
 #include "platform/core/system.h"
 
@@ -23,6 +24,13 @@ std::string CurrentDirectory() {
     std::string path = cwd;
     std::free(cwd);
     return path;
+}
+
+std::string ProgramFolder() {
+    std::error_code ec;
+    const std::filesystem::path file = std::filesystem::read_symlink("/proc/self/exe", ec);
+    if (ec || !file.has_parent_path()) return ".";
+    return file.parent_path().string();
 }
 
 bool Exists(const std::string& path) {

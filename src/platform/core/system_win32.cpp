@@ -9,7 +9,7 @@ namespace {
 // looks the same everywhere; without them the system's Arial and MS Gothic
 // stand in.
 std::string FindFontFile(const char* carried, const char* system) {
-    const std::string own = native::ProgramFolder() + "\\fonts\\" + carried;
+    const std::string own = ProgramFolder() + "\\fonts\\" + carried;
     if (Exists(own)) return own;
     std::wstring windows(MAX_PATH, L'\0');
     const UINT n = GetWindowsDirectoryW(windows.data(), MAX_PATH);
@@ -29,6 +29,21 @@ std::string CurrentDirectory() {
     if (n == 0 || n >= size) return "";
     path.resize(n);
     return native::Utf8(path);
+}
+
+std::string ProgramFolder() {
+    std::wstring path(MAX_PATH, L'\0');
+    for (;;) {
+        const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+        if (length == 0) return ".";
+        if (length < path.size()) {
+            path.resize(length);
+            break;
+        }
+        path.resize(path.size() * 2);  // cut short: try a larger buffer
+    }
+    const std::size_t slash = path.find_last_of(L"\\/");
+    return slash == std::wstring::npos ? "." : native::Utf8(path.substr(0, slash));
 }
 
 bool Exists(const std::string& path) {

@@ -34,27 +34,27 @@ const Commands kJumpToA = Join({kPositionQuery, {"set cdaudio time format millis
 
 TEST_F(AbRepeat, BWithoutAAndAOutsideStateZeroOrInProgramPlayDoNothing) {
     MarkB(5000);
-    EXPECT_EQ(g_abState, 0);
+    EXPECT_EQ(g_abState, AB_OFF);
     EXPECT_TRUE(cd.Sent().empty());
     g_listMode = 1;
     MarkA(1000);
-    EXPECT_EQ(g_abState, 0);
+    EXPECT_EQ(g_abState, AB_OFF);
     g_listMode = 0;
     MarkA(1000);
     MarkA(3000);
     EXPECT_EQ(g_abPointA, 1000);
     MarkB(5000);
     MarkA(3000);
-    EXPECT_EQ(g_abState, 2);
+    EXPECT_EQ(g_abState, AB_LOOPING);
     EXPECT_EQ(g_abPointA, 1000);
 }
 
 TEST_F(AbRepeat, LoopJumpsBackToAOnceThePositionReachesB) {
     MarkA(1000);
-    EXPECT_EQ(g_abState, 1);
+    EXPECT_EQ(g_abState, AB_A_SET);
     EXPECT_EQ(cd.Sent(), kPositionQuery);
     MarkB(5000);
-    EXPECT_EQ(g_abState, 2);
+    EXPECT_EQ(g_abState, AB_LOOPING);
     EXPECT_EQ(g_abPointB, 5000);
     EXPECT_EQ(Calls("SetTimer"), (std::vector<std::string>{"SetTimer(2,10)"}));
     EXPECT_EQ(TickAt(4990), kPositionQuery);
@@ -67,7 +67,7 @@ TEST_F(AbRepeat, HoldKeepsLoopingAndPlayResumesFromTheHoldWithoutTheLoop) {
     MarkB(5000);
     Forget();
     MarkB(3000);  // B again: held
-    EXPECT_EQ(g_abState, 3);
+    EXPECT_EQ(g_abState, AB_HELD);
     EXPECT_EQ(g_abHoldPos, 3000);
     EXPECT_EQ(Calls("KillTimer"), (std::vector<std::string>{"KillTimer(2)"}));
     EXPECT_EQ(Calls("SetTimer"), (std::vector<std::string>{"SetTimer(2,10)"}));
@@ -78,12 +78,12 @@ TEST_F(AbRepeat, HoldKeepsLoopingAndPlayResumesFromTheHoldWithoutTheLoop) {
     cd.ClearSent();
     CdPlayButton(Window());
     EXPECT_EQ(cd.Sent(), (Commands{"set cdaudio time format milliseconds", "play cdaudio from 3000 notify"}));
-    EXPECT_EQ(g_abState, 2);  // "A-B LOOP" stays lit ...
+    EXPECT_EQ(g_abState, AB_LOOPING);  // "A-B LOOP" stays lit ...
     KillTimer(Window(), 1);
     EXPECT_TRUE(TickAt(6000).empty());  // ... but no loop runs
 
     MarkB(2000);  // B once more brings the loop back
-    EXPECT_EQ(g_abState, 3);
+    EXPECT_EQ(g_abState, AB_HELD);
     EXPECT_EQ(TickAt(5000), kJumpToA);
 }
 
@@ -91,12 +91,12 @@ TEST_F(AbRepeat, ClearKeepsThePointsAndAMarksAfresh) {
     MarkA(1000);
     MarkB(5000);
     AbClear(Window());
-    EXPECT_EQ(g_abState, 0);
+    EXPECT_EQ(g_abState, AB_OFF);
     EXPECT_EQ(g_abPointA, 1000);
     EXPECT_EQ(g_abPointB, 5000);
     EXPECT_TRUE(TickAt(6000).empty());
     MarkA(7000);
-    EXPECT_EQ(g_abState, 1);
+    EXPECT_EQ(g_abState, AB_A_SET);
     EXPECT_EQ(g_abPointA, 7000);
 }
 
@@ -114,10 +114,10 @@ TEST_F(AbRepeat, BAtOrBeforeAIsNotTaken) {
     MarkA(5000);
     MarkB(5000);
     MarkB(2000);
-    EXPECT_EQ(g_abState, 1);
+    EXPECT_EQ(g_abState, AB_A_SET);
     EXPECT_TRUE(Calls("SetTimer").empty());
     MarkB(9000);
-    EXPECT_EQ(g_abState, 2);
+    EXPECT_EQ(g_abState, AB_LOOPING);
 }
 
 // A paused deck stands still: a B marked where it stands must not start it.
@@ -125,9 +125,9 @@ TEST_F(AbRepeat, APausedDeckNeverJumps) {
     MarkA(1000);
     CdPauseButton(Window());
     MarkB(5000);
-    EXPECT_EQ(g_abState, 2);
+    EXPECT_EQ(g_abState, AB_LOOPING);
     EXPECT_EQ(TickAt(5000), Commands{});
-    EXPECT_EQ(g_cdState, 1);
+    EXPECT_EQ(g_cdState, CD_PAUSED);
 }
 
 // A track button after PAUSE leaves the deck stopped on a track that may lie
@@ -137,16 +137,16 @@ TEST_F(AbRepeat, AStoppedDeckNeverJumps) {
     MarkB(5000);
     CdPauseButton(Window());
     TrackButton(Window(), 2);  // track 3 starts at 400000, past B
-    ASSERT_EQ(g_cdState, 2);
+    ASSERT_EQ(g_cdState, CD_STOPPED);
     EXPECT_EQ(TickAt(400000), Commands{});
-    EXPECT_EQ(g_cdState, 2);
+    EXPECT_EQ(g_cdState, CD_STOPPED);
 }
 
 TEST_F(AbRepeat, StopEndsTheLoop) {
     MarkA(1000);
     MarkB(5000);
     CdStopButton(Window());
-    EXPECT_EQ(g_abState, 0);
+    EXPECT_EQ(g_abState, AB_OFF);
     EXPECT_EQ(g_abPointA, 0);
     EXPECT_EQ(g_abPointB, 0);
     EXPECT_EQ(g_abHoldPos, 0);

@@ -34,7 +34,7 @@ TEST_F(DiscScenario, EndOfTheDiscWithCdLoopOnPlaysTrackOneAgain) {
     Advance(6150);
     EXPECT_EQ(CdCurrentTrack(), 1);
     EXPECT_LT(CdPositionMs(), 200);
-    EXPECT_EQ(g_cdState, 0);
+    EXPECT_EQ(g_cdState, CD_PLAYING);
     Advance(1000);
     EXPECT_GT(CdPositionMs(), 1000);  // timer 1 still runs, and the drive plays on
 }
@@ -43,7 +43,7 @@ TEST_F(DiscScenario, EndOfTheDiscWithCdLoopOffStopsAtTheStart) {
     g_cdLoop = 0;
     CdPlayButton(Window());
     Advance(6150);
-    EXPECT_EQ(g_cdState, 2);
+    EXPECT_EQ(g_cdState, CD_STOPPED);
     EXPECT_EQ(CdPositionMs(), 0);
     EXPECT_EQ(console->host.CallsStartingWith("KillTimer(1)").size(), 1u);
     Advance(1000);
@@ -74,7 +74,7 @@ TEST_F(DiscScenario, ProgramPlayRunsEntryAfterEntryAndLoopsOrStops) {
                                                  "mciSendStringA(play cdaudio from 2 notify)"}));
     g_cdLoop = 0;
     Advance(7200);
-    EXPECT_EQ(g_cdState, 2);
+    EXPECT_EQ(g_cdState, CD_STOPPED);
     EXPECT_EQ(g_listPos, 0);
     int stoppedAt = CdPositionMs();
     Advance(500);
@@ -88,7 +88,7 @@ TEST_F(DiscScenario, ABLoopHoldPlayAndBOnceMore) {
     Advance(1500);
     AbMarkB(Window());
     const int a = g_abPointA, b = g_abPointB;
-    ASSERT_EQ(g_abState, 2);
+    ASSERT_EQ(g_abState, AB_LOOPING);
     for (int i = 0; i < 40; ++i) {  // four passes of the 1.5 s loop
         Advance(150);
         ASSERT_GE(CdPositionMs(), a);
@@ -99,7 +99,7 @@ TEST_F(DiscScenario, ABLoopHoldPlayAndBOnceMore) {
     Advance(2000);
     EXPECT_LE(CdPositionMs(), b + 20);
     CdPlayButton(Window());  // plays on from the hold, without the loop
-    EXPECT_EQ(g_abState, 2);
+    EXPECT_EQ(g_abState, AB_LOOPING);
     EXPECT_NEAR(CdPositionMs(), hold, 20);
     Advance(2500);
     EXPECT_GT(CdPositionMs(), b + 900);
@@ -129,7 +129,7 @@ TEST_F(DiscScenario, RefreshDuringPlaybackStopsTheDrive) {
     TrackButton(Window(), 1);
     Advance(500);
     CdRefreshButton(Window());
-    EXPECT_EQ(g_cdState, 2);
+    EXPECT_EQ(g_cdState, CD_STOPPED);
     int before = CdPositionMs();
     Advance(500);
     EXPECT_EQ(CdPositionMs(), before);
@@ -142,11 +142,11 @@ TEST_F(DiscScenario, APlayTheDriveRefusesLeavesTheDeckAsItWas) {
     CdTrayButton(Window());  // ejects
     CdPlayButton(Window());
     TrackButton(Window(), 0);
-    EXPECT_EQ(g_cdState, 2);
+    EXPECT_EQ(g_cdState, CD_STOPPED);
     EXPECT_TRUE(console->host.CallsStartingWith("SetTimer(1").empty());
     ListModeButton(Window());
     CdPlayButton(Window());  // an empty list
-    EXPECT_EQ(g_cdState, 2);
+    EXPECT_EQ(g_cdState, CD_STOPPED);
     EXPECT_TRUE(console->host.CallsStartingWith("SetTimer(1").empty());
 }
 
@@ -172,7 +172,7 @@ TEST(TrayDiscChange, TheDeckStopsAndKnowsTheNewDiscAtOnce) {
     CdPlayButton(console.Window());
     console.host.Advance(300);
     CdTrayButton(console.Window());  // ejects
-    EXPECT_EQ(g_cdState, 2);
+    EXPECT_EQ(g_cdState, CD_STOPPED);
     EXPECT_EQ(g_trackCount, 0);
     CdTrayButton(console.Window());  // closes on the second disc
     CdTransport(8);
@@ -181,6 +181,6 @@ TEST(TrayDiscChange, TheDeckStopsAndKnowsTheNewDiscAtOnce) {
 
     CdPlayButton(console.Window());
     console.host.Advance(1500);  // past its end: CD loop plays it again
-    EXPECT_EQ(g_cdState, 0);
+    EXPECT_EQ(g_cdState, CD_PLAYING);
     EXPECT_EQ(mode(), "playing");
 }

@@ -28,7 +28,7 @@ TEST_F(ProgramList, TrackButtonsAppendTrackLengthAndWholeSeconds) {
     EXPECT_EQ(Entries(), (std::vector<int>{3, 3}));
     EXPECT_EQ(g_listLengthMs[1], 61500);
     EXPECT_EQ(g_listTotalSec, 122);  // 61 + 61, not 123
-    EXPECT_EQ(g_cdState, 2);         // appending plays nothing
+    EXPECT_EQ(g_cdState, CD_STOPPED);         // appending plays nothing
     EXPECT_TRUE(Calls("SetTimer").empty());
 }
 
@@ -75,7 +75,7 @@ TEST_F(ProgramList, PlayStartsTheListFromItsFirstEntry) {
     CdPlayButton(Window());
     EXPECT_EQ(cd.Sent(), (Commands{"set cdaudio time format tmsf", "play cdaudio from 4 notify"}));
     EXPECT_EQ(g_listPos, 0);
-    EXPECT_EQ(g_cdState, 0);
+    EXPECT_EQ(g_cdState, CD_PLAYING);
 
     ListClear();  // an empty list plays "track 0", and the first tick stops the deck
     cd.ClearSent();
@@ -84,7 +84,7 @@ TEST_F(ProgramList, PlayStartsTheListFromItsFirstEntry) {
     cd.ClearSent();
     ListCheck(Window());
     EXPECT_EQ(cd.Sent(), (Commands{"stop cdaudio"}));
-    EXPECT_EQ(g_cdState, 2);
+    EXPECT_EQ(g_cdState, CD_STOPPED);
 }
 
 TEST_F(ProgramList, SkipStepsThroughTheListWhateverTheDeckState) {
@@ -109,7 +109,7 @@ TEST_F(ProgramList, SkipStepsThroughTheListWhateverTheDeckState) {
     EXPECT_EQ(skip(7), play("3"));  // previous on the first entry stays there
     CdPauseButton(Window());
     EXPECT_EQ(skip(8), Join({step, {"set cdaudio time format tmsf", "seek cdaudio to 7", "stop cdaudio"}}));
-    EXPECT_EQ(g_cdState, 1);
+    EXPECT_EQ(g_cdState, CD_PAUSED);
 }
 
 TEST_F(ProgramList, CheckAdvancesLoopsOrStops) {
@@ -142,7 +142,7 @@ TEST_F(ProgramList, CheckAdvancesLoopsOrStops) {
     ListCheck(Window());
     EXPECT_EQ(cd.Sent(), Join({kTrackQuery, kPositionQuery, {"stop cdaudio"}}));
     EXPECT_EQ(Calls("KillTimer"), (std::vector<std::string>{"KillTimer(1)"}));
-    EXPECT_EQ(g_cdState, 2);
+    EXPECT_EQ(g_cdState, CD_STOPPED);
     EXPECT_EQ(g_listPos, 0);
 }
 
@@ -153,7 +153,7 @@ TEST_F(ProgramList, ClearingWhilePlayingStopsAtTheNextTick) {
     Forget();
     console->host.Advance(100);
     EXPECT_EQ(cd.Sent(), (Commands{"set cdaudio time format tmsf", "status cdaudio position", "stop cdaudio"}));
-    EXPECT_EQ(g_cdState, 2);
+    EXPECT_EQ(g_cdState, CD_STOPPED);
     EXPECT_TRUE(Calls("SetTimer").empty());
     cd.ClearSent();
     console->host.Advance(1000);

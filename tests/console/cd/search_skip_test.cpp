@@ -34,7 +34,7 @@ TEST_F(SearchSkip, WhileStoppedNothingMoves) {
     }
     EXPECT_EQ(SkipWith(7, "4"), SkipFrom({}));
     EXPECT_EQ(SkipWith(8, "4"), SkipFrom({}));
-    EXPECT_EQ(g_cdState, 2);
+    EXPECT_EQ(g_cdState, CD_STOPPED);
 }
 
 TEST_F(SearchSkip, SearchWhilePlayingIsNotClampedAtEitherEnd) {
@@ -47,7 +47,7 @@ TEST_F(SearchSkip, SearchWhilePlayingIsNotClampedAtEitherEnd) {
     CdTransport(6);
     EXPECT_EQ(cd.Sent(),
               Join({kPositionQuery, {"set cdaudio time format milliseconds", "play cdaudio from 2009000 notify"}}));
-    EXPECT_EQ(g_cdState, 0);
+    EXPECT_EQ(g_cdState, CD_PLAYING);
     EXPECT_TRUE(Calls("KillTimer").empty());
 }
 
@@ -56,7 +56,7 @@ TEST_F(SearchSkip, SearchWhilePausedSeeksAndStaysPaused) {
     cd.AnswerOnce("status cdaudio position", "4000");
     CdTransport(6);
     EXPECT_EQ(cd.Sent(), Join({kPositionQuery, {"seek cdaudio to 14000", "stop cdaudio"}}));
-    EXPECT_EQ(g_cdState, 1);
+    EXPECT_EQ(g_cdState, CD_PAUSED);
 }
 
 TEST_F(SearchSkip, SkipWhilePlayingWrapsAtBothEnds) {
@@ -65,7 +65,7 @@ TEST_F(SearchSkip, SkipWhilePlayingWrapsAtBothEnds) {
     EXPECT_EQ(SkipWith(8, "10"), SkipFrom({"set cdaudio time format tmsf", "play cdaudio from 1 notify"}));
     EXPECT_EQ(SkipWith(7, "1"), SkipFrom({"set cdaudio time format tmsf", "play cdaudio from 10 notify"}));
     EXPECT_EQ(SkipWith(7, "4"), SkipFrom({"set cdaudio time format tmsf", "play cdaudio from 3 notify"}));
-    EXPECT_EQ(g_cdState, 0);
+    EXPECT_EQ(g_cdState, CD_PLAYING);
 }
 
 TEST_F(SearchSkip, SkipWhilePausedCuesTheTargetAndWrapsLikePlayback) {
@@ -76,15 +76,15 @@ TEST_F(SearchSkip, SkipWhilePausedCuesTheTargetAndWrapsLikePlayback) {
     EXPECT_EQ(SkipWith(8, "4"), cue("5"));
     EXPECT_EQ(SkipWith(8, "10"), cue("1"));
     EXPECT_EQ(SkipWith(7, "1"), cue("10"));
-    EXPECT_EQ(g_cdState, 1);
+    EXPECT_EQ(g_cdState, CD_PAUSED);
 }
 
 TEST_F(SearchSkip, PauseWhileStoppedThenPlayResumesWhereTheDeviceStands) {
     CdPauseButton(Window());
-    EXPECT_EQ(g_cdState, 1);
+    EXPECT_EQ(g_cdState, CD_PAUSED);
     cd.ClearSent();
     cd.AnswerOnce("status cdaudio position", "0");
     CdPlayButton(Window());
     EXPECT_EQ(cd.Sent(), Join({kPositionQuery, {"play cdaudio from 0 notify"}}));
-    EXPECT_EQ(g_cdState, 0);
+    EXPECT_EQ(g_cdState, CD_PLAYING);
 }

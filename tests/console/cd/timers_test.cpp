@@ -26,7 +26,7 @@ TEST_F(CdTimers, PositionTickDrawsTheReplyAndReleasesWhatItMade) {
     EXPECT_EQ(cd.Sent(), Join({{"set cdaudio time format tmsf", "status cdaudio position"}, kPositionQuery}));
     EXPECT_GT(CyanPixels(console->host), 20);
     EXPECT_EQ(headless::LiveGdiObjects(), before);
-    EXPECT_EQ(g_cdState, 0);
+    EXPECT_EQ(g_cdState, CD_PLAYING);
 }
 
 TEST_F(CdTimers, EndOfTheDiscLoopsToTrackOneOrStopsAtTheStart) {
@@ -34,14 +34,14 @@ TEST_F(CdTimers, EndOfTheDiscLoopsToTrackOneOrStopsAtTheStart) {
     PositionTick("10:03:19:74", kTracks * kTrackMs);
     EXPECT_EQ(cd.Sent(), Join({{"set cdaudio time format tmsf", "status cdaudio position"}, kPositionQuery,
                                {"set cdaudio time format tmsf", "play cdaudio from 1 notify"}}));
-    EXPECT_EQ(g_cdState, 0);
+    EXPECT_EQ(g_cdState, CD_PLAYING);
     EXPECT_TRUE(Calls("KillTimer").empty());
 
     g_cdLoop = 0;
     PositionTick("10:03:19:74", kTracks * kTrackMs + 13);
     EXPECT_EQ(cd.Sent(), Join({{"set cdaudio time format tmsf", "status cdaudio position"}, kPositionQuery,
                                {"seek cdaudio to start"}}));
-    EXPECT_EQ(g_cdState, 2);
+    EXPECT_EQ(g_cdState, CD_STOPPED);
     EXPECT_EQ(Calls("KillTimer"), (std::vector<std::string>{"KillTimer(1)"}));
     cd.ClearSent();
     console->host.Advance(1000);
@@ -61,12 +61,12 @@ TEST_F(CdTimers, ARefusedTimerIsReportedAndTheActionGoesOn) {
     TrackButton(Window(), 2);
     EXPECT_EQ(console->host.MessageBoxes(), std::vector<std::string>{report});
     EXPECT_EQ(cd.Sent(), (Commands{"set cdaudio time format tmsf", "play cdaudio from 3 notify"}));
-    EXPECT_EQ(g_cdState, 0);
+    EXPECT_EQ(g_cdState, CD_PLAYING);
 
-    g_abState = 1;
+    g_abState = AB_A_SET;
     cd.Answer("status cdaudio position", "5000");
     AbMarkB(Window());
-    EXPECT_EQ(g_abState, 2);
+    EXPECT_EQ(g_abState, AB_LOOPING);
     CdTrayButton(Window());
     EXPECT_EQ(console->host.MessageBoxes(), std::vector<std::string>(3, report));
     EXPECT_EQ(cd.Sent()[cd.Sent().size() - 5], "set cdaudio door closed");

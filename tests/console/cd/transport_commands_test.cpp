@@ -16,7 +16,7 @@ TEST_F(DeckCommands, StartUpReadsTheDiscAndTurnsCdLoopOn) {
     EXPECT_EQ(g_trackCount, 12);
     EXPECT_EQ(g_discLengthMs, 12000);
     EXPECT_EQ(g_cdLoop, 1);
-    EXPECT_EQ(g_cdState, 2);
+    EXPECT_EQ(g_cdState, CD_STOPPED);
     console.reset();  // before `fresh` goes
 }
 
@@ -61,7 +61,7 @@ TEST_F(DeckCommands, DeviceOperations) {
 
 TEST_F(DeckCommands, StopCuesTheCurrentTrackAndEndsTheABRepeat) {
     CdPlayButton(Window());
-    g_abState = 2;
+    g_abState = AB_LOOPING;
     g_abPointA = 1000;
     g_abPointB = 5000;
     cd.Answer("status cdaudio current track", "5");
@@ -70,8 +70,8 @@ TEST_F(DeckCommands, StopCuesTheCurrentTrackAndEndsTheABRepeat) {
     EXPECT_EQ(cd.Sent(), Join({{"stop cdaudio"}, kTrackQuery,
                                {"set cdaudio time format tmsf", "seek cdaudio to 5", "stop cdaudio"}}));
     EXPECT_EQ(Calls("KillTimer"), (std::vector<std::string>{"KillTimer(1)", "KillTimer(2)"}));
-    EXPECT_EQ(g_cdState, 2);
-    EXPECT_EQ(g_abState, 0);
+    EXPECT_EQ(g_cdState, CD_STOPPED);
+    EXPECT_EQ(g_abState, AB_OFF);
     EXPECT_EQ(g_abPointA, 0);
     EXPECT_EQ(g_abPointB, 0);
 }
@@ -83,30 +83,30 @@ TEST_F(DeckCommands, PlayResumesFromTheDevicePositionAndStartsTimer1) {
     EXPECT_EQ(Calls("KillTimer"), (std::vector<std::string>{"KillTimer(2)"}));
     EXPECT_EQ(Calls("SetTimer"), (std::vector<std::string>{"SetTimer(1,100)"}));
     EXPECT_EQ(Calls("InvalidateRect"), (std::vector<std::string>{"InvalidateRect(32,90,409,240)"}));
-    EXPECT_EQ(g_cdState, 0);
+    EXPECT_EQ(g_cdState, CD_PLAYING);
 }
 
 TEST_F(DeckCommands, PlayWithTheLoopHeldPlaysFromTheHoldPosition) {
-    g_abState = 3;
+    g_abState = AB_HELD;
     g_abHoldPos = 42000;
     CdPlayButton(Window());
     EXPECT_EQ(cd.Sent(), (Commands{"set cdaudio time format milliseconds", "play cdaudio from 42000 notify"}));
-    EXPECT_EQ(g_abState, 2);
-    EXPECT_EQ(g_cdState, 0);
+    EXPECT_EQ(g_abState, AB_LOOPING);
+    EXPECT_EQ(g_cdState, CD_PLAYING);
 }
 
 TEST_F(DeckCommands, PauseStopsTheDeviceWhereItIs) {
     CdPauseButton(Window());
     EXPECT_EQ(cd.Sent(), (Commands{"stop cdaudio"}));
     EXPECT_EQ(Calls("KillTimer"), (std::vector<std::string>{"KillTimer(1)"}));
-    EXPECT_EQ(g_cdState, 1);
+    EXPECT_EQ(g_cdState, CD_PAUSED);
 }
 
 TEST_F(DeckCommands, TrackButtonPlaysWhenStoppedAndCuesWhenPaused) {
     TrackButton(Window(), 4);
     EXPECT_EQ(cd.Sent(), (Commands{"set cdaudio time format tmsf", "play cdaudio from 5 notify"}));
     EXPECT_EQ(Calls("SetTimer"), (std::vector<std::string>{"SetTimer(1,100)"}));
-    EXPECT_EQ(g_cdState, 0);
+    EXPECT_EQ(g_cdState, CD_PLAYING);
 
     CdPauseButton(Window());
     Forget();
@@ -114,7 +114,7 @@ TEST_F(DeckCommands, TrackButtonPlaysWhenStoppedAndCuesWhenPaused) {
     EXPECT_EQ(cd.Sent(),
               (Commands{"stop cdaudio", "set cdaudio time format tmsf", "seek cdaudio to 7", "stop cdaudio"}));
     EXPECT_TRUE(Calls("SetTimer").empty());
-    EXPECT_EQ(g_cdState, 2);
+    EXPECT_EQ(g_cdState, CD_STOPPED);
 }
 
 TEST_F(DeckCommands, RefreshRereadsTheDiscKeepsTheLoopSettingAndRepaintsAll) {
@@ -131,7 +131,7 @@ TEST_F(DeckCommands, RefreshRereadsTheDiscKeepsTheLoopSettingAndRepaintsAll) {
     EXPECT_EQ(Calls("KillTimer"), (std::vector<std::string>{"KillTimer(1)"}));
     EXPECT_EQ(Calls("InvalidateRect"), (std::vector<std::string>{"InvalidateRect(0,0,640,480)"}));
     EXPECT_EQ(g_trackCount, 4);
-    EXPECT_EQ(g_cdState, 2);
+    EXPECT_EQ(g_cdState, CD_STOPPED);
     EXPECT_EQ(g_listMode, 0);
     EXPECT_EQ(g_listPos, 0);
     EXPECT_EQ(g_listCount, 0);

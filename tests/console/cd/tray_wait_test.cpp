@@ -39,7 +39,7 @@ TEST_F(TrayWait, EjectsBlinksSevenSecondsThenReadsTheDriveAgain) {
     CdTrayButton(Window());
     EXPECT_EQ(Host().CallsStartingWith("mciSendStringA(set cdaudio door"),
               std::vector<std::string>{"mciSendStringA(set cdaudio door open)"});
-    EXPECT_EQ(g_cdState, 2);  // stopped with the drive
+    EXPECT_EQ(g_cdState, CD_STOPPED);  // stopped with the drive
     EXPECT_EQ(g_trackCount, 0);  // the drive is empty now
     EXPECT_EQ(g_listMode, 1);
     for (int tick = 1; tick <= 6; ++tick) {
@@ -53,10 +53,10 @@ TEST_F(TrayWait, EjectsBlinksSevenSecondsThenReadsTheDriveAgain) {
     Host().Advance(1000);
     EXPECT_EQ(g_listCount, 0);
     EXPECT_EQ(g_listTotalSec, 0);
-    EXPECT_EQ(g_abState, 0);
+    EXPECT_EQ(g_abState, AB_OFF);
     EXPECT_EQ(g_abPointA, 0);
     EXPECT_EQ(g_listMode, 0);
-    EXPECT_EQ(g_cdState, 2);
+    EXPECT_EQ(g_cdState, CD_STOPPED);
     EXPECT_EQ(g_trackCount, 0);  // the door is open
     EXPECT_EQ(Host().CallsStartingWith("InvalidateRect(0,0,640,480)").size(), 1u);
     EXPECT_EQ(Host().CallsStartingWith("KillTimer(3)").size(), 1u);

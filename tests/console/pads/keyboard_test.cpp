@@ -1,6 +1,7 @@
 // The keyboard: play, stop and loop keys, the space bar, the digit keys.
 #include "pad_console.h"
 #include "panel/press.h"
+#include "panel/panel_layout.h"
 
 namespace {
 
@@ -34,8 +35,8 @@ class Keyboard : public PadConsole {
 protected:
     // Every pixel of pad p's play lamp, (85..103, 306..313) for pad 0, has `colour`.
     ::testing::AssertionResult LampIs(int p, std::uint32_t colour) {
-        for (int y = 306; y < 314; ++y) {
-            for (int x = 85 + 42 * p; x < 104 + 42 * p; ++x) {
+        for (int y = kPlayLampTop; y < kPlayLampBottom; ++y) {
+            for (int x = PadColumnX(p) + kPlayLampLeft; x < PadColumnX(p) + kPlayLampRight; ++x) {
                 if (c.host.Pixel(x, y) != colour) {
                     return ::testing::AssertionFailure() << "pixel (" << x << "," << y << ") is " << std::hex
                                                          << c.host.Pixel(x, y);

@@ -13,6 +13,7 @@
 #include "platform/devices.h"
 #include "resources/resources.h"
 #include "shell/console_state.h"
+#include "panel/panel_layout.h"
 
 using namespace win;
 
@@ -52,14 +53,14 @@ TEST_F(PaintTest, BitmapsAtTheirPlacesAndPressedOverlay) {
     EXPECT_TRUE(ShowsBitmap(Host(), "BITMAP_STOPOFF", 74, 30));
     EXPECT_TRUE(ShowsBitmap(Host(), "BITMAP_PLAYOFF", 98, 30));
     EXPECT_TRUE(ShowsBitmap(Host(), "BITMAP_AOFF", 146, 54));
-    EXPECT_TRUE(ShowsBitmap(Host(), "BITMAP_LPOFF", 74 + 42 * 3, 260, 1));
+    EXPECT_TRUE(ShowsBitmap(Host(), "BITMAP_LPOFF", PadColumnX(3), 260, 1));
 
     g_pressed = PRESS_PLAY;
     g_padLoop[3] = 1;
     Repaint();
     EXPECT_TRUE(ShowsBitmap(Host(), "BITMAP_STOPOFF", 74, 30));
     EXPECT_TRUE(ShowsBitmap(Host(), "BITMAP_PLAYON", 98, 30));
-    EXPECT_TRUE(ShowsBitmap(Host(), "BITMAP_LPON", 74 + 42 * 3, 260, 1));
+    EXPECT_TRUE(ShowsBitmap(Host(), "BITMAP_LPON", PadColumnX(3), 260, 1));
 
     g_pressed = PRESS_LISTCLR;
     Repaint();
@@ -71,14 +72,14 @@ TEST_F(PaintTest, HeldRowsDrawnPressedInEveryColumnLoadOnlyInItsOwn) {
     g_pressed = PRESS_PADLOOP;
     Repaint();
     int pressedLoopButtons = 0;
-    for (int k = 0; k < 7; ++k) pressedLoopButtons += static_cast<bool>(ShowsBitmap(Host(), "BITMAP_LBON", 74 + 42 * k, 275, 1));
+    for (int k = 0; k < 7; ++k) pressedLoopButtons += static_cast<bool>(ShowsBitmap(Host(), "BITMAP_LBON", PadColumnX(k), 275, 1));
     EXPECT_EQ(pressedLoopButtons, 7);
 
     g_pressed = PRESS_PADLOAD;
     g_padCursor = 4;
     Repaint();
     for (int k = 0; k < 7; ++k)
-        EXPECT_TRUE(ShowsBitmap(Host(), k == 4 ? "BITMAP_LBON" : "BITMAP_LPBOFF", 74 + 42 * k, 370, 1)) << k;
+        EXPECT_TRUE(ShowsBitmap(Host(), k == 4 ? "BITMAP_LBON" : "BITMAP_LPBOFF", PadColumnX(k), 370, 1)) << k;
 }
 
 TEST_F(PaintTest, LoopPlayCyanWhenOnBlankWhenOff) {
@@ -91,14 +92,14 @@ TEST_F(PaintTest, LoopPlayCyanWhenOnBlankWhenOff) {
 }
 
 TEST_F(PaintTest, AbTexts) {
-    g_abState = 1;
+    g_abState = AB_A_SET;
     Repaint();
     EXPECT_TRUE(Logged("TextOutA(180,160,A)"));
-    g_abState = 3;
+    g_abState = AB_HELD;
     Repaint();
     EXPECT_TRUE(Logged("TextOutA(180,160,A-B LOOP)"));
     EXPECT_GT(CountPixels(180, 160, 228, 168, kCyanRgb), 0);
-    g_abState = 0;
+    g_abState = AB_OFF;
     Repaint();
     EXPECT_EQ(CountPixels(180, 160, 228, 168, kCyanRgb), 0);
 }

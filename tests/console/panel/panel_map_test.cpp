@@ -11,6 +11,7 @@
 #include "panel/press.h"
 #include "panel_fixture.h"
 #include "shell/console_state.h"
+#include "panel/panel_layout.h"
 
 namespace {
 
@@ -39,7 +40,7 @@ protected:
         // Twenty tracks, stopped, in program play: every press condition holds.
         cd.HoldDisc(20, 200000);
         g_trackCount = 20;
-        g_cdState = 2;
+        g_cdState = CD_STOPPED;
         g_listMode = 1;
     }
 
@@ -138,13 +139,13 @@ std::vector<HeldButton> HeldButtons() {
         {PRESS_MODE, -1, {440, 90, 494, 114}, {440, 90, 494, 114}},
         {PRESS_LISTCLR, -1, {500, 90, 524, 114}, {500, 90, 524, 114}},
     };
-    for (int t = 0; t < 10; ++t) {
-        const int x = 320 + 24 * t;
+    for (int t = 0; t < kTracksPerRow; ++t) {
+        const int x = kTrackX0 + kTrackStep * t;
         all.push_back({PRESS_TRACK_TOP, t, {x, 30, x + 24, 54}, {x, 30, x + 24, 54}});
         all.push_back({PRESS_TRACK_BOTTOM, t + 10, {x, 54, x + 24, 78}, {x, 54, x + 24, 78}});
     }
-    for (int j = 0; j < 7; ++j) {
-        const int x = 74 + 42 * j;
+    for (int j = 0; j < kPadCount; ++j) {
+        const int x = PadColumnX(j);
         all.push_back({PRESS_PADLOOP, j, {x + 2, 277, x + 40, 297}, {x, 275, x + 42, 299}});
         all.push_back({PRESS_PADLOAD, j, {x + 2, 372, x + 40, 392}, {x, 370, x + 42, 394}});
     }

@@ -32,19 +32,19 @@ TEST_F(PointerTest, LeavingAButtonCancelsItsPress) {
 
 TEST_F(PointerTest, TrackPressRefusedInProgramPlayWhilePlaying) {
     g_listMode = 1;
-    g_cdState = 0;
+    g_cdState = CD_PLAYING;
     Host().Click(335, 42);
     EXPECT_EQ(g_listCount, 0);
     EXPECT_EQ(g_pressed, PRESS_NONE);
 
-    g_cdState = 2;  // stopped: the track is appended
+    g_cdState = CD_STOPPED;  // stopped: the track is appended
     Host().Click(335, 42);
     EXPECT_EQ(g_listCount, 1);
     EXPECT_EQ(g_listTracks[0], 1);
 }
 
 TEST_F(PointerTest, ModeAndListClearPressConditions) {
-    g_cdState = 0;
+    g_cdState = CD_PLAYING;
     Host().MouseDown(460, 100);
     EXPECT_EQ(g_pressed, PRESS_NONE);
     Host().MouseUp(460, 100);
@@ -54,7 +54,7 @@ TEST_F(PointerTest, ModeAndListClearPressConditions) {
     EXPECT_EQ(g_pressed, PRESS_NONE);
     Host().MouseUp(510, 100);
 
-    g_cdState = 2;
+    g_cdState = CD_STOPPED;
     Host().Click(460, 100);
     EXPECT_EQ(g_listMode, 1);
 }

@@ -8,7 +8,7 @@
 namespace {
 
 TEST(ConsoleState, ResetRestoresTheStartValues) {
-    g_cdState = 0;
+    g_cdState = CD_PLAYING;
     g_listTracks[19] = 4;
     g_cdBalanceX = 451;
     g_speedKnobY = 305;
@@ -17,7 +17,7 @@ TEST(ConsoleState, ResetRestoresTheStartValues) {
     g_padLoopCount[0] = 2;
     g_setPath[0] = 'x';
     ConsoleStateReset();
-    EXPECT_EQ(g_cdState, 2);
+    EXPECT_EQ(g_cdState, CD_STOPPED);
     EXPECT_EQ(g_listTracks[19], 0);
     EXPECT_EQ(g_cdBalanceX, 476);
     EXPECT_EQ(g_waveBalanceX, 576);

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "commands/menu_commands.h"
-#include "panel/panel_paint.h"
+#include "panel/panel_bitmaps.h"
 #include "shell/console_state.h"
 #include "shell/main_window.h"
 #include "support/console_session.h"
@@ -71,7 +71,7 @@ TEST_F(ShellTest, FreshConsoleHoldsTheStartValues) {
     }
     EXPECT_EQ(g_waveRate, 22050);
     EXPECT_EQ(g_cdLoop, 1);
-    EXPECT_EQ(g_cdState, 2);
+    EXPECT_EQ(g_cdState, CD_STOPPED);
     EXPECT_EQ(g_trackCount, 5);
     EXPECT_EQ(g_cdVolumeY, 180);
     EXPECT_EQ(g_speedKnobY, 330);

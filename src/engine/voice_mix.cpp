@@ -1,4 +1,4 @@
-#include "engine/mixer.h"
+#include "engine/voice_mix.h"
 
 #include <algorithm>
 

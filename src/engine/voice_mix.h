@@ -1,7 +1,6 @@
 // The channels' voices and their mix at kMixRate. Audio callback only (or the
 // control thread while no callback runs): nothing here locks or allocates.
-#ifndef TORNEL_ENGINE_MIXER_H
-#define TORNEL_ENGINE_MIXER_H
+#pragma once
 
 #include "engine/command_queue.h"
 #include "engine/sample.h"
@@ -32,5 +31,3 @@ void MixerRender(Mixer& mixer, float* out, size_t frames);
 void MixerAddVoice(Mixer& mixer, uint32_t channel, float* out, size_t frames);
 
 } // namespace engine
-
-#endif

@@ -1,4 +1,4 @@
-#include "platform/core/disk_budget.h"
+#include "platform/core/full_disk_seam.h"
 
 #include <algorithm>
 

@@ -1,26 +1,13 @@
-#include "app/windows/windows_devices.h"
+// The Windows program's questions about a disc, in the system's own boxes.
+#include "app/disc_prompt.h"
 
-#include "platform/win32/native_multimedia.h"
+#include <windows.h>
 
-namespace winapp {
-namespace {
+#include <cstring>
+#include <string>
 
-cdaudio::Options DriveOptions(const std::string& demoDisc) {
-    cdaudio::Options options;
-    options.output = cdaudio::Output::Default;
-    options.initialDisc = demoDisc;
-    options.usePhysicalDrive = false;  // a physical drive is the system's device
-    options.askForDisc = AskForDisc;
-    options.tellMissingFile = TellMissingFile;
-    return options;
-}
-
-}  // namespace
-
-WindowsDevices::WindowsDevices(const std::string& demoDisc) : drive_(cdaudio::CreateDevice(DriveOptions(demoDisc))) {
-    win32::UseCdDrive(win32::ChooseCdDrive(win32::MachineHasCdDrive(), win32::SystemCommandSender()));
-}
-
+// Any audio file of a folder disc stands for its folder: the system's file
+// box chooses files only.
 std::string AskForDisc() {
     char path[MAX_PATH] = "";
     OPENFILENAMEA ofn{};
@@ -47,5 +34,3 @@ void TellMissingFile(const std::string& name) {
         "The disc cannot be played: the file \"" + name + "\" that it names is missing or unreadable.";
     MessageBoxA(GetActiveWindow(), text.c_str(), "Insert Disc", MB_OK | MB_ICONWARNING);
 }
-
-}  // namespace winapp
