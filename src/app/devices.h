@@ -1,8 +1,8 @@
 // The program's devices: the "cdaudio" drive, the two level sinks (CD level
 // to the drive, wave level to the mixer engine) and the RealtimeKit client
 // of the sound threads, installed for the console for as long as the object
-// lives. Neither the drive nor the engine waits for the sound card: both
-// start on their null outputs and move to the card when it has opened.
+// lives. Neither the drive nor the engine waits for the sound: both start
+// on their output's silent clock and move to a server or card when one opens.
 #pragma once
 
 #include <memory>

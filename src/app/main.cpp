@@ -54,7 +54,7 @@ int RunConsole(bool check) {
     cdaudio::Options drive = ProgramDriveOptions();
     drive.initialDisc = files.DemoDisc().string();
     const ProgramDevices devices(drive);
-    if (check) ReportStartupAndClose(files);
+    if (check) ReportStartupAndClose(files, devices.Drive());
     return WinMain(win::GetModuleHandleA(nullptr), nullptr, const_cast<char*>(""), win::SW_SHOWNORMAL);
 }
 

@@ -4,6 +4,7 @@
 #ifndef TORNEL_ENGINE_RENDERER_H
 #define TORNEL_ENGINE_RENDERER_H
 
+#include "audio/output.h"
 #include "engine/command_queue.h"
 #include "engine/limiter.h"
 #include "engine/mixer.h"
@@ -16,13 +17,16 @@
 
 namespace engine {
 
-// Requests take effect at block boundaries; PortAudio is asked for blocks of
-// this size and longer renders are cut into them.
+// Requests take effect at block boundaries; the output is asked for blocks
+// of this size and longer renders are cut into them.
 constexpr size_t kBlockFrames = 128;
+// What an engine that plays through its output renders at; the output
+// converts it for a server or card that runs at another rate.
+constexpr int kOutputRate = 44100;
 // The output rate at which a sample plays at its natural speed.
 constexpr int32_t kNaturalRate = 22050;
 
-class Renderer {
+class Renderer : public audio::Source {
 public:
     // Control thread.
     Renderer(int32_t rate, int deviceRate);
@@ -36,6 +40,7 @@ public:
 
     // Audio callback: `frames` interleaved stereo frames at the device rate.
     void Render(float* out, size_t frames);
+    void Render(void* out, size_t frames) override { Render(static_cast<float*>(out), frames); }
     // Takes every queued request. Called by the callback at each block, and
     // by the control thread only while no callback can run.
     void ApplyPending();
@@ -54,9 +59,12 @@ private:
 // The wave output level: left in the low 16 bits, right in the high.
 void SetOutputLevel(uint32_t level);
 
-// Test hook: while held, every callback stops at the start of its next block
-// and waits there. Holding returns once a callback is waiting, or false when
-// none came within `patience`.
+// A seam for the suite's tests of a callback that stops answering, kept in
+// the program since the engine library is one build for both: while held,
+// every callback stops at the start of its next block and waits there; the
+// program never holds, and the callback pays one relaxed load a block.
+// Holding returns once a callback is waiting, or false when none came within
+// `patience`.
 bool HoldCallbacks(bool hold, std::chrono::milliseconds patience);
 
 } // namespace engine
