@@ -2,7 +2,6 @@
 // runs on the mainloop's thread, which holds the mainloop's lock around it.
 #include <pulse/pulseaudio.h>
 
-#include <algorithm>
 #include <thread>
 
 #include "audio/buffer_growth.h"
@@ -93,18 +92,17 @@ public:
 
     bool Lost() const override { return lost_.load(std::memory_order_relaxed); }
 
-    // The buffer the server granted, or the latency it reports (its own and
-    // what it holds of ours) when that is longer.
+    // The buffer the server granted plus the sink's own latency, as the
+    // server last reported it.
     SinkInfo Info() const override
     {
-        std::uint32_t frames = granted_.load(std::memory_order_relaxed) / (2 * sizeof(float));
+        std::uint64_t frames = granted_.load(std::memory_order_relaxed) / (2 * sizeof(float));
         pa_threaded_mainloop_lock(loop_);
-        pa_usec_t latency = 0;
-        int negative = 0;
-        if (pa_stream_get_latency(stream_, &latency, &negative) == 0 && !negative)
-            frames = std::max(frames, static_cast<std::uint32_t>(latency * config_.rate / 1000000));
+        if (const pa_timing_info* timing = pa_stream_get_timing_info(stream_))
+            frames += timing->sink_usec * static_cast<std::uint64_t>(config_.rate) / 1000000;
         pa_threaded_mainloop_unlock(loop_);
-        return {kPulseName, std::string(kApplicationName) + " / " + config_.streamName, config_.rate, frames};
+        return {kPulseName, std::string(kApplicationName) + " / " + config_.streamName, config_.rate,
+                static_cast<std::uint32_t>(frames)};
     }
 
     void Drop() override
