@@ -92,17 +92,13 @@ public:
 
     bool Lost() const override { return lost_.load(std::memory_order_relaxed); }
 
-    // The buffer the server granted plus the sink's own latency, as the
-    // server last reported it.
+    // With the server fitting its latency to ours, the buffer it granted is
+    // the stream's whole latency; its own timing reports lag behind while
+    // the sink settles.
     SinkInfo Info() const override
     {
-        std::uint64_t frames = granted_.load(std::memory_order_relaxed) / (2 * sizeof(float));
-        pa_threaded_mainloop_lock(loop_);
-        if (const pa_timing_info* timing = pa_stream_get_timing_info(stream_))
-            frames += timing->sink_usec * static_cast<std::uint64_t>(config_.rate) / 1000000;
-        pa_threaded_mainloop_unlock(loop_);
         return {kPulseName, std::string(kApplicationName) + " / " + config_.streamName, config_.rate,
-                static_cast<std::uint32_t>(frames)};
+                static_cast<std::uint32_t>(granted_.load(std::memory_order_relaxed) / (2 * sizeof(float)))};
     }
 
     void Drop() override
@@ -168,8 +164,10 @@ private:
             pa_stream_set_write_callback(stream_, Write, this);
             pa_stream_set_underflow_callback(stream_, Underflow, this);
             const pa_buffer_attr attr = Wanted(config_.latency);
-            auto flags = pa_stream_flags_t(PA_STREAM_START_CORKED | PA_STREAM_AUTO_TIMING_UPDATE);
-            if (config_.growOnUnderflow) flags = pa_stream_flags_t(flags | PA_STREAM_ADJUST_LATENCY);
+            // The server fits its own latency to ours: what it adds beside our
+            // buffer would otherwise be whatever the sink runs at, up to seconds.
+            const auto flags =
+                pa_stream_flags_t(PA_STREAM_START_CORKED | PA_STREAM_AUTO_TIMING_UPDATE | PA_STREAM_ADJUST_LATENCY);
             connected = pa_stream_connect_playback(stream_, nullptr, &attr, flags, nullptr, nullptr) >= 0;
         }
         pa_threaded_mainloop_unlock(loop_);
