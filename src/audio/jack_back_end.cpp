@@ -65,6 +65,7 @@ public:
 private:
     explicit JackClient(jack_client_t* client) : client_(client) {}
     static int Process(jack_nframes_t frames, void* self);
+    static int Xrun(void* self);
     static void Shutdown(void* self) { static_cast<JackClient*>(self)->gone_.store(true); }
 
     jack_client_t* const client_;
@@ -129,6 +130,8 @@ public:
                 std::max<std::uint32_t>(range.max, period)};
     }
 
+    void CountUnderrun() { feed_.CountUnderrun(); }
+
     void Process(jack_nframes_t frames)
     {
         raiser_.Report();
@@ -163,6 +166,7 @@ std::shared_ptr<JackClient> JackClient::Get()
     if (!handle) return nullptr;
     client.reset(new JackClient(handle));
     jack_set_process_callback(handle, Process, client.get());
+    jack_set_xrun_callback(handle, Xrun, client.get());
     jack_on_shutdown(handle, Shutdown, client.get());
     if (jack_activate(handle) != 0) return nullptr;
     g_client = client;
@@ -175,6 +179,17 @@ int JackClient::Process(jack_nframes_t frames, void* self)
     client->inProcess_.fetch_add(1, std::memory_order_seq_cst);
     for (auto& slot : client->slots_)
         if (JackPorts* ports = slot.load(std::memory_order_seq_cst)) ports->Process(frames);
+    client->inProcess_.fetch_sub(1, std::memory_order_seq_cst);
+    return 0;
+}
+
+// The server missed a cycle: every output of the client was late.
+int JackClient::Xrun(void* self)
+{
+    auto* client = static_cast<JackClient*>(self);
+    client->inProcess_.fetch_add(1, std::memory_order_seq_cst);
+    for (auto& slot : client->slots_)
+        if (JackPorts* ports = slot.load(std::memory_order_seq_cst)) ports->CountUnderrun();
     client->inProcess_.fetch_sub(1, std::memory_order_seq_cst);
     return 0;
 }
