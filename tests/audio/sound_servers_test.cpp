@@ -17,14 +17,14 @@ namespace {
 
 using namespace std::chrono_literals;
 
-// A steady 441 Hz tone at half scale, in float or 16-bit frames.
+// A steady tone of `period` frames at `level`, in float or 16-bit frames.
 class Tone : public audio::Source {
 public:
-    explicit Tone(audio::SampleFormat format) : format_(format) {}
+    Tone(audio::SampleFormat format, int period, double level) : format_(format), period_(period), level_(level) {}
     void Render(void* out, std::size_t frames) override
     {
         for (std::size_t i = 0; i < frames; ++i, ++n_) {
-            const double value = 0.5 * std::sin(2 * 3.14159265358979323846 * 441.0 * double(n_ % 100) / 44100);
+            const double value = level_ * std::sin(2 * 3.14159265358979323846 * double(n_ % period_) / period_);
             if (format_ == audio::SampleFormat::Float32) {
                 static_cast<float*>(out)[2 * i] = static_cast<float*>(out)[2 * i + 1] = float(value);
             } else {
@@ -36,6 +36,8 @@ public:
 
 private:
     const audio::SampleFormat format_;
+    const int period_;
+    const double level_;
     std::uint64_t n_ = 0;
 };
 
@@ -84,13 +86,14 @@ public:
     audio::Output& Disc() { return *disc_; }
 
 private:
-    Tone padsTone_{audio::SampleFormat::Float32};
-    Tone discTone_{audio::SampleFormat::Int16};
+    // 441 Hz at half scale and 630 Hz at a quarter: whatever their phases,
+    // their sum peaks above 0.7 within 16 ms, and neither alone above 0.5.
+    Tone padsTone_{audio::SampleFormat::Float32, 100, 0.5};
+    Tone discTone_{audio::SampleFormat::Int16, 70, 0.25};
     std::unique_ptr<audio::Output> pads_;
     std::unique_ptr<audio::Output> disc_;
 };
 
-// Both tones together peak near full scale; silence stays at zero.
 float Loudest(const std::vector<float>& frames)
 {
     float loudest = 0;
@@ -133,7 +136,7 @@ TEST_F(Pulse, KilledAndStartedAgainBothOutputsSoundAgain)
     ASSERT_TRUE(Eventually([&] { return outputs.OnClock(); }));
     ASSERT_TRUE(server_.Start());
     ASSERT_TRUE(Eventually([&] { return outputs.OnServer(); }));
-    EXPECT_GT(Loudest(server_.Record(0.5)), 0.6f);
+    EXPECT_GT(Loudest(server_.Record(0.5)), 0.6f) << "not both tones reached the sink";
     EXPECT_EQ(outputs.Pads().State().losses, 1u);
     EXPECT_EQ(outputs.Disc().State().losses, 1u);
 }
@@ -161,6 +164,15 @@ TEST_F(Pulse, AServerThatStopsAnsweringWhileTheyOpenGivesTheClockNotAHang)
     EXPECT_TRUE(Eventually([&] { return outputs.OnServer(); }));
 }
 
+// jack_rec, itself a client, may miss its start on a loaded machine: a
+// recording is taken again, three times at most.
+float LoudestRecorded(const JackServer& server, const std::string& port)
+{
+    float loudest = 0;
+    for (int attempt = 0; attempt < 3 && loudest == 0; ++attempt) loudest = Loudest(server.Record(port, 1));
+    return loudest;
+}
+
 class Jack : public testing::Test {
 protected:
     void SetUp() override
@@ -183,7 +195,7 @@ TEST_F(Jack, OneClientWithAPairForEachOutputConnectedToPlayback)
     EXPECT_NE(connections.find("Tornel:pads_left\n   system:playback_1"), std::string::npos) << connections;
     EXPECT_EQ(outputs.Pads().State().rate, 48000);
     // Converted from 44100: the tone is still there at full strength.
-    EXPECT_GT(Loudest(server_.Record("Tornel:pads_left", 1)), 0.45f);
+    EXPECT_GT(LoudestRecorded(server_, "Tornel:pads_left"), 0.45f);
 }
 
 TEST_F(Jack, RestartedAtAnotherRateBothOutputsSoundAgain)
@@ -196,7 +208,7 @@ TEST_F(Jack, RestartedAtAnotherRateBothOutputsSoundAgain)
     ASSERT_TRUE(server_.Start(96000));
     ASSERT_TRUE(Eventually([&] { return outputs.OnServer(); }));
     EXPECT_EQ(outputs.Disc().State().rate, 96000);
-    EXPECT_GT(Loudest(server_.Record("Tornel:disc_right", 1)), 0.45f);
+    EXPECT_GT(LoudestRecorded(server_, "Tornel:disc_right"), 0.2f);
     // A server without real-time scheduling on a busy machine may also drop
     // a client that ran late: that is a loss too, and it comes back as well.
     EXPECT_GE(outputs.Pads().State().losses, 1u);
