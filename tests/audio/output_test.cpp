@@ -4,6 +4,7 @@
 // growing on underflows.
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <cmath>
 #include <vector>
 
@@ -146,23 +147,27 @@ TEST(RateConversion, AServerAtAnotherRateHearsTheSameTone)
         void Render(void* out, std::size_t frames) override
         {
             auto* samples = static_cast<float*>(out);
-            for (std::size_t i = 0; i < frames; ++i, ++n_)
-                samples[2 * i] = samples[2 * i + 1] = 0.5f * float(std::sin(2 * kPi * 441.0 * n_ / 44100));
+            std::uint64_t n = n_.load();
+            for (std::size_t i = 0; i < frames; ++i, ++n)
+                samples[2 * i] = samples[2 * i + 1] = 0.5f * float(std::sin(2 * kPi * 441.0 * double(n) / 44100));
+            n_.store(n);
         }
-        std::uint64_t n_ = 0;
+        std::atomic<std::uint64_t> n_{0};
     } tone;
     for (const int rate : {48000, 96000}) {
         StandIns servers({{"JACK", false, rate}});
-        tone.n_ = 0;
+        tone.n_.store(0);
         audio::Output output(Pads(), tone);
         output.Start();
         ASSERT_TRUE(Eventually([&] { return output.OnServer(); }));
+        // From here only the server's pulls render.
+        const std::uint64_t before = tone.n_.load();
         std::vector<float> second(2 * std::size_t(rate));
         ASSERT_TRUE(servers.Pull("Pads", second.data(), rate));
         output.Stop();
         EXPECT_EQ(output.State().rate, rate);
         // The renderer has rendered one second, the converter's delay aside.
-        EXPECT_NEAR(double(tone.n_), 44100.0, 441.0);
+        EXPECT_NEAR(double(tone.n_.load() - before), 44100.0, 441.0);
         int crossings = 0;
         for (int i = rate / 2; i + 1 < rate; ++i) crossings += (second[2 * i] < 0) != (second[2 * i + 2] < 0);
         EXPECT_NEAR(crossings, 441, 2) << "at " << rate;
