@@ -2,12 +2,13 @@
 # Installs the Debian 12 packages that Tornel needs and that are missing.
 set -e
 PACKAGES="cmake ninja-build g++ pkg-config make
-qt6-base-dev libgl-dev portaudio19-dev libsndfile1-dev libsoxr-dev
+qt6-base-dev libgl-dev portaudio19-dev libsndfile1-dev libsoxr-dev libpulse-dev libjack-jackd2-dev
 libcdio-dev libcdio-paranoia-dev libfreetype-dev libfontconfig-dev
 fonts-ipafont-gothic fonts-liberation2
 libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev
 dpkg-dev desktop-file-utils appstream lintian
-sox shntool cdrdao flac vorbis-tools"
+sox shntool cdrdao flac vorbis-tools
+pulseaudio pulseaudio-utils jackd2"
 # `install-deps.sh bench`: also the X server the start-up benchmark runs under.
 [ "$1" = bench ] && PACKAGES="$PACKAGES xvfb"
 # `install-deps.sh windows`: the cross compiler, Wine to run its programs, the

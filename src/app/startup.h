@@ -1,32 +1,35 @@
 // The program's start-up, one order for the Linux program, the Windows
 // program and the whole-program test. The window comes first and the sound
-// card behind it: the drive and the engine start on their null outputs and
-// move to the card once the message loop runs.
+// behind it: the drive and the engine start on their outputs' silent clocks
+// and move to a sound server or card once the message loop runs.
 //
 // Every thread the program starts, besides the GUI thread (which runs the
 // console, and on Linux Qt, from start to the end of WinMain):
 //
 // clang-format off
-// | Thread             | Priority | Job                                            | Ends                          |
-// |--------------------|----------|------------------------------------------------|-------------------------------|
-// | font warm-up (Qt)  | normal   | reads the font configuration, lists the fonts, | when done; joined before the  |
-// |                    |          | loads the image plugins                        | Qt application goes           |
-// | bus warm-up (Qt)   | normal   | connects to the session bus                    | when connected; joined so too |
-// | drive worker       | disc     | decodes the disc into the drive's ring         | with the drive                |
-// | drive null clock   | disc     | plays the drive in real time without a card    | when the card takes over      |
-// | drive card opener  | normal   | opens the card for the drive once released     | card open, or drive closing   |
-// | drive raiser       | normal   | raises the card's callback thread (disc)       | with the drive's card stream  |
-// | engine null clock  | pads     | mixes the pads in real time without a card     | when the card takes over      |
-// | engine card opener | normal   | opens the card for the engine once released    | card open, or engine closing  |
-// | engine raiser      | normal   | raises the card's callback thread (pads)       | with the engine's card stream |
+// | Thread               | Priority | Job                                            | Ends                          |
+// |----------------------|----------|------------------------------------------------|-------------------------------|
+// | font warm-up (Qt)    | normal   | reads the font configuration, lists the fonts, | when done; joined before the  |
+// |                      |          | loads the image plugins                        | Qt application goes           |
+// | bus warm-up (Qt)     | normal   | connects to the session bus                    | when connected; joined so too |
+// | drive worker         | disc     | decodes the disc into the drive's ring         | with the drive                |
+// | disc output keeper   | normal   | opens a back end once released, notices its    | with the drive                |
+// |                      |          | loss, tries again twice a second               |                               |
+// | disc silent clock    | disc     | plays the disc in real time without a back end | when a back end takes over    |
+// | pads output keeper   | normal   | the same for the engine's output               | when the console closes the   |
+// |                      |          |                                                | engine                        |
+// | pads silent clock    | pads     | mixes the pads in real time without a back end | when a back end takes over    |
+// | disc / pads raiser   | normal   | raises the back end's callback thread          | with the back end's stream    |
+// | MIDI inputs          | normal   | opens MIDI sources as they appear              | with the console's window     |
 // clang-format on
 //
 // The warm-ups start with the Qt application (Linux only), the drive's with
 // the drive, before the window; the engine's when the window is created and
 // the console opens the engine. "pads" is real-time (SCHED_FIFO or
-// RealtimeKit 20, else nice -10), "disc" the level just below. The card's
-// own callback threads are PortAudio's, raised to "pads" or "disc" by the
-// raisers.
+// RealtimeKit 20, else nice -10), "disc" the level just below. The back
+// ends' own callback threads (JACK's process thread, PulseAudio's mainloop,
+// PortAudio's callback) are raised to "pads" or "disc" by the raisers, since
+// a callback may not wait on RealtimeKit itself.
 #pragma once
 
 #include <functional>

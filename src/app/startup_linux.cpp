@@ -36,7 +36,7 @@ int StartOnQt(const StartupOptions& options) {
     // the user's, so they come from the share folder.
     const std::string documents = files.place == ProgramFiles::Place::BuildFolder ? "" : files.folder.string();
     return RunConsole(options, documents, files.DemoDisc().string(), [&](cdaudio::Device& drive) {
-        if (options.check) ReportStartupAndClose(files);
+        if (options.check) ReportStartupAndClose(files, drive);
         if (options.whenRunning) QTimer::singleShot(0, [&options, &drive] { options.whenRunning(drive); });
     });
 }

@@ -23,7 +23,7 @@ struct PortAudioLibrary {
 };
 
 // The library, loaded on the first call from any thread; null when it or one
-// of its functions is missing, and the caller stays on its null output.
+// of its functions is missing, and the output tries its other back ends.
 const PortAudioLibrary* PortAudio();
 
 }  // namespace audio

@@ -1,4 +1,4 @@
-// What the engine's and the drive's outputs share about the sound card.
+// What the outputs share about opening their back ends.
 #pragma once
 
 #include <functional>
@@ -8,17 +8,17 @@ namespace audio {
 
 // PortAudio's initialisation, termination and the opening and closing of
 // streams change its process-wide state and are not safe from two threads at
-// once; the engine and the drive each open their device on a thread of their
-// own, so both take this lock around those calls. Never taken by a callback.
+// once; each output opens its back end on a keeper thread of its own, so
+// both take this lock around those calls. Never taken by a callback.
 std::mutex& PortAudioLock();
 
 // True when the environment asks to leave the sound card alone
-// (TORNEL_NULL_AUDIO=1): the null outputs play instead.
+// (TORNEL_NULL_AUDIO=1): the outputs stay on their silent clocks.
 bool SoundCardDisabled();
 
 // The program holds the openers back while its window comes up, so that
-// opening the card (PortAudio probes every device) does not compete with the
-// start-up for the cores; then it releases them. Without a hold they open
+// opening a back end (PortAudio probes every device) does not compete with
+// the start-up for the cores; then it releases them. Without a hold they open
 // at once.
 void HoldCardOpening();
 void ReleaseCardOpening();

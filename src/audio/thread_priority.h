@@ -1,5 +1,5 @@
 // The priority of the threads that feed the sound devices. The pads' threads
-// (the engine's device callback and its null output's clock) ask for
+// (the engine's output callback, whichever back end runs it) ask for
 // real-time scheduling; the disc's (its decoding worker and its output's
 // thread) ask for the level just below, since its long buffers let them fall
 // behind for a while. Never the GUI thread.

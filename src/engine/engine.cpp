@@ -2,7 +2,7 @@
 // never reused, so a stale handle finds nothing and the call does nothing.
 #include "engine/engine.h"
 #include "engine/engine_output.h"
-#include "engine/output.h"
+#include "audio/output.h"
 #include "engine/renderer.h"
 #include "engine/sample.h"
 
@@ -16,6 +16,7 @@
 #include <memory>
 #include <mutex>
 #include <new>
+#include <string>
 #include <thread>
 #include <vector>
 
@@ -42,10 +43,29 @@ constexpr int32_t kMaxDeviceRate = 192000;
 // A callback that has not taken a request for this long is taken as lost.
 constexpr auto kCallbackTimeout = std::chrono::seconds(1);
 
+// The pads ask for a short buffer: a pad is heard the moment its key goes down.
+audio::OutputConfig PadsOutput() {
+    audio::OutputConfig config;
+    config.format = audio::SampleFormat::Float32;
+    config.rate = engine::kOutputRate;
+    config.blockFrames = engine::kBlockFrames;
+    config.latency = std::chrono::milliseconds(5);
+    config.role = audio::ThreadRole::Pads;
+    config.streamName = "Pads";
+    config.portPrefix = "pads";
+    config.growOnUnderflow = true;
+    return config;
+}
+
 struct Engine {
-    Engine(int32_t rate, bool manual, int deviceRate) : output(manual, deviceRate) {
-        renderer = std::make_unique<engine::Renderer>(rate, output.Rate());
+    Engine(int32_t rate, bool manual, int deviceRate)
+        : renderer(std::make_unique<engine::Renderer>(rate, manual ? deviceRate : engine::kOutputRate)),
+          manualRate(manual ? deviceRate : 0) {
+        if (!manual && renderer->Ready())
+            output = std::make_unique<audio::Output>(PadsOutput(), *renderer);
     }
+    bool Concurrent() const { return output && output->Running(); }
+
     // Freed samples that a callback which stopped answering might still
     // read: kept until a callback has taken every request, or until the
     // output's destructor has stopped the callback.
@@ -53,7 +73,9 @@ struct Engine {
     // Declared before the output so that it outlives it, whose destructor
     // stops the callback that uses it.
     std::unique_ptr<engine::Renderer> renderer;
-    engine::Output output;
+    const int manualRate;           // 0: played through `output`
+    bool manualRunning = false;
+    std::unique_ptr<audio::Output> output;
     std::bitset<engine::kMaxChannels> open; // channels that accept plays
 };
 
@@ -66,6 +88,7 @@ std::mutex g_lock; // the registry; the callback never takes it
 uint32_t g_lastHandle = 0;
 std::map<EngineHandle, std::unique_ptr<Engine>> g_engines;
 std::map<EngineHandle, LoadedSample> g_samples;
+uint64_t g_closedUnderruns = 0; // of the outputs of engines already closed
 
 EngineHandle NewHandle() {
     do
@@ -97,34 +120,26 @@ struct CountWaiting {
 
 // True once the consumer has taken every request pushed so far. Without a
 // callback running elsewhere the control thread is the consumer itself. A
-// device callback that stops answering is replaced by the clock; false when
-// no callback has answered after that either.
+// lost back end is replaced by the output's clock on its own; false when no
+// callback has answered within the timeout all the same.
 bool Settle(Engine& e) {
     const CountWaiting waiting;
     engine::CommandQueue& queue = e.renderer->Queue();
-    auto deadline = std::chrono::steady_clock::now() + kCallbackTimeout;
-    bool replaced = false;
+    const auto deadline = std::chrono::steady_clock::now() + kCallbackTimeout;
     while (true) {
-        e.output.CheckLost();
-        if (!e.output.Concurrent()) {
+        if (!e.Concurrent()) {
             e.renderer->ApplyPending();
             return true;
         }
         if (queue.Taken() == queue.Pushed())
             return true;
-        if (std::chrono::steady_clock::now() > deadline) {
-            if (replaced || e.output.kind() != engine::Output::Kind::Device)
-                return false;
-            e.output.ReplaceWithClock();
-            replaced = true;
-            deadline = std::chrono::steady_clock::now() + kCallbackTimeout;
-        }
+        if (std::chrono::steady_clock::now() > deadline)
+            return false;
         std::this_thread::sleep_for(std::chrono::microseconds(200));
     }
 }
 
 void Send(Engine& e, const Command& command) {
-    e.output.CheckLost();
     if (!e.renderer->Queue().Push(command)) {
         Settle(e);
         e.renderer->Queue().Push(command);
@@ -149,6 +164,13 @@ EngineHandle OpenEngine(int32_t rate, bool manual, int32_t deviceRate) {
     }
 }
 
+template <size_t N>
+void CopyText(char (&to)[N], const std::string& from) {
+    const size_t n = std::min(from.size(), N - 1);
+    std::copy(from.begin(), from.begin() + n, to);
+    to[n] = '\0';
+}
+
 void FreeSamplesOf(EngineHandle owner) {
     for (auto it = g_samples.begin(); it != g_samples.end();)
         it = it->second.owner == owner ? g_samples.erase(it) : std::next(it);
@@ -159,7 +181,7 @@ void FreeSamplesOf(EngineHandle owner) {
 extern "C" {
 
 ENGINE_API uint16_t EngineCheck(EngineInfo*) {
-    return 0; // the null output stands in for any missing device
+    return 0; // the silent clock stands in for any missing server or card
 }
 
 ENGINE_API EngineHandle EngineOpen(EngineConfig* config, int32_t rate) {
@@ -177,10 +199,12 @@ ENGINE_API uint32_t EngineActivate(EngineHandle engine, uint32_t on) {
     Engine* e = FindEngine(engine);
     if (!e)
         return 1;
-    if (on)
-        e->output.Start(e->renderer.get());
+    if (!e->output)
+        e->manualRunning = on != 0;
+    else if (on)
+        e->output->Start();
     else
-        e->output.Stop();
+        e->output->Stop();
     return 0;
 }
 
@@ -267,7 +291,10 @@ ENGINE_API uint32_t EngineClose(EngineHandle engine) {
     const auto it = g_engines.find(engine);
     if (it == g_engines.end())
         return 1;
-    it->second->output.Stop();
+    if (it->second->output) {
+        it->second->output->Stop();
+        g_closedUnderruns += it->second->output->Underruns();
+    }
     FreeSamplesOf(engine);
     g_engines.erase(it);
     return 0;
@@ -280,7 +307,7 @@ ENGINE_API uint32_t EngineRender(EngineHandle engine, float* out, uint32_t frame
         return 0;
     std::lock_guard lock(g_lock);
     Engine* e = FindEngine(engine);
-    if (!e || e->output.kind() != engine::Output::Kind::Manual || !e->output.Running()) {
+    if (!e || e->output || !e->manualRunning) {
         std::fill(out, out + 2 * size_t(frames), 0.0f);
         return 0;
     }
@@ -291,18 +318,20 @@ ENGINE_API uint32_t EngineRender(EngineHandle engine, float* out, uint32_t frame
 ENGINE_API int32_t EngineDeviceRate(EngineHandle engine) {
     std::lock_guard lock(g_lock);
     const Engine* e = FindEngine(engine);
-    return e ? e->output.Rate() : 0;
+    return !e ? 0 : e->output ? e->output->Config().rate : e->manualRate;
 }
 
 ENGINE_API void EngineGetStats(EngineStats* stats) {
     if (!stats)
         return;
     std::lock_guard lock(g_lock);
-    *stats = EngineStats{uint32_t(g_engines.size()), uint32_t(g_samples.size()), 0, 0, 0,
-                         engine::Output::Underruns()};
+    *stats = EngineStats{uint32_t(g_engines.size()), uint32_t(g_samples.size()), 0, 0, 0, g_closedUnderruns};
     for (const auto& [handle, e] : g_engines) {
         stats->channels += uint32_t(e->open.count());
-        stats->onDevice += e->output.kind() != engine::Output::Kind::Clock;
+        if (e->output) {
+            stats->onDevice += e->output->OnServer();
+            stats->underruns += e->output->Underruns();
+        }
     }
     for (const auto& [handle, loaded] : g_samples)
         stats->sampleBytes += loaded.sample->pcm.size() * sizeof(int16_t);
@@ -311,20 +340,30 @@ ENGINE_API void EngineGetStats(EngineStats* stats) {
             stats->sampleBytes += sample->pcm.size() * sizeof(int16_t);
 }
 
+ENGINE_API int32_t EngineGetOutputInfo(EngineHandle engine, EngineOutputInfo* info) {
+    std::lock_guard lock(g_lock);
+    const Engine* e = FindEngine(engine);
+    if (!e || !e->output || !info)
+        return 0;
+    const audio::OutputState state = e->output->State();
+    *info = EngineOutputInfo{};
+    CopyText(info->backEnd, state.backEnd);
+    CopyText(info->stream, state.stream);
+    info->rate = state.rate;
+    info->latencyMs = state.latencyMs;
+    CopyText(info->scheduling, state.scheduling);
+    info->underruns = state.underruns;
+    info->losses = state.losses;
+    info->tries = state.tries;
+    info->searching = state.searching ? 1 : 0;
+    return 1;
+}
+
 ENGINE_API void EngineLoseOutput(EngineHandle engine) {
     std::lock_guard lock(g_lock);
-    if (Engine* e = FindEngine(engine))
-        e->output.Lose();
-}
-
-ENGINE_API void EngineSetDeviceStandIn(int32_t delayMs) {
-    engine::Output::SetDeviceStandIn(std::chrono::milliseconds(delayMs));
-}
-
-ENGINE_API void EngineDelayNextTick(EngineHandle engine) {
-    std::lock_guard lock(g_lock);
-    if (Engine* e = FindEngine(engine))
-        e->output.DelayNextTick();
+    Engine* e = FindEngine(engine);
+    if (e && e->output)
+        e->output->Lose();
 }
 
 ENGINE_API int32_t EngineSampleLoaded(EngineHandle engine, EngineHandle sample) {

@@ -2,9 +2,10 @@
  * output rate. A C API of ten operations, in a shared library of its own.
  *
  * Threads. Every function here is called from one control thread (the
- * console's GUI thread). The engine runs one audio callback thread of its own
- * (PortAudio's, or the null output's clock thread), and beside it a worker
- * that opens the sound card and asks for the callback's real-time priority.
+ * console's GUI thread). The engine's sound output (audio/output.h) runs the
+ * audio callback on its back end's thread (JACK's, PulseAudio's, PortAudio's,
+ * or its silent clock's), and beside it a keeper that opens the back end,
+ * replaces a lost one, and asks for the callback's real-time priority.
  *
  * What the audio callback never does:
  *   - lock a mutex or wait on anything;
@@ -34,14 +35,15 @@
  * bit for bit; a louder one is turned down by a limiter that looks no further
  * ahead than its block and rounds off softly what still lies above.
  *
- * Output: PortAudio's default output in blocks of 128 frames, at 44100 frames
- * per second. EngineOpen returns at once on a null output clocked in real
- * time while a worker opens the device; the engine moves to the device when
- * it opens, sounding channels going on from where they stand. Without a sound
- * card, when it cannot be opened or when it is lost, or with the environment
- * variable TORNEL_NULL_AUDIO=1, the null output stays. Its callback threads
- * ask for real-time priority (see audio/thread_priority.h). engine_output.h
- * adds a manual output for tests.
+ * Output: the program's sound output, stream "Pads", rendered in blocks of
+ * 128 frames at 44100 frames per second and converted for a server or card at
+ * another rate. EngineOpen returns at once on the output's silent clock while
+ * its keeper opens a back end; the engine moves to it when it opens, sounding
+ * channels going on from where they stand, and back to the clock when it is
+ * lost. With the environment variable TORNEL_NULL_AUDIO=1 the clock stays.
+ * Its callback threads ask for real-time priority (see
+ * audio/thread_priority.h). engine_output.h adds a manual output for tests
+ * and what the output is for `tornel --check`.
  *
  * Loops: a play with loop count n sounds the sample n + 1 times back to back,
  * then stops. A play on a sounding channel restarts it with the new sample.

@@ -1,6 +1,7 @@
 /* Controls of the mixer engine beside its ten operations: a manual output for
- * tests and benchmarks, and counts of what is alive for leak checks. Control
- * thread only, like the operations themselves. */
+ * tests and benchmarks, what its output is, counts of what is alive for leak
+ * checks, and the test seams. Control thread only, like the operations
+ * themselves. */
 #ifndef TORNEL_ENGINE_OUTPUT_CONTROL_H
 #define TORNEL_ENGINE_OUTPUT_CONTROL_H
 
@@ -21,8 +22,9 @@ ENGINE_API EngineHandle EngineOpenManual(EngineConfig* config, int32_t rate, int
  * any other engine, `out` is filled with silence. Returns the frames rendered. */
 ENGINE_API uint32_t EngineRender(EngineHandle engine, float* out, uint32_t frames);
 
-/* The output's frames per second: the device's, the null output's or the
- * manual one's. 0 for no engine. */
+/* The frames per second the engine renders at: 44100 through its output
+ * (which converts for a server at another rate), or the manual one's. 0 for
+ * no engine. */
 ENGINE_API int32_t EngineDeviceRate(EngineHandle engine);
 
 typedef struct EngineStats {
@@ -30,32 +32,40 @@ typedef struct EngineStats {
     uint32_t samples;     /* loaded samples not yet freed */
     uint32_t channels;    /* open channels over all engines */
     uint64_t sampleBytes; /* memory held by the loaded samples' audio */
-    uint32_t onDevice;    /* engines whose output is not the clocked null output */
+    uint32_t onDevice;    /* engines whose output is a server or card, not the
+                             silent clock */
     uint64_t underruns;   /* output blocks that came too late to be heard in time
-                             (device underflows, late null-output ticks), over
-                             every engine since the library was loaded */
+                             (server underflows, late clock ticks), over every
+                             engine since the library was loaded */
 } EngineStats;
 
 ENGINE_API void EngineGetStats(EngineStats* stats);
 
-/* Test hook: the engine's output dies while it runs, as when the sound card
- * is unplugged; the engine goes on over its clocked null output. */
+/* Where the engine's sound goes now, for `tornel --check` and benchmarks. */
+typedef struct EngineOutputInfo {
+    char backEnd[32];    /* "JACK", "PulseAudio", "ALSA", "WMME", "silent clock" */
+    char stream[128];    /* JACK client and ports, or the stream's name */
+    int32_t rate;        /* the back end's frames per second */
+    double latencyMs;    /* granted by the back end */
+    char scheduling[32]; /* what the callback thread obtained, as "SCHED_FIFO 20" */
+    uint64_t underruns;  /* this engine's output blocks that came too late */
+    uint64_t losses;     /* back ends lost while it played */
+    uint64_t tries;      /* passes over the back ends so far */
+    int32_t searching;   /* 1 when it looks for back ends at all */
+} EngineOutputInfo;
+
+/* 0 for no engine or a manual one, else 1 and `info` filled. */
+ENGINE_API int32_t EngineGetOutputInfo(EngineHandle engine, EngineOutputInfo* info);
+
+/* Test seam (the robustness suite's): the engine's back end dies while it
+ * runs, as when the sound card is unplugged; the engine goes on over its
+ * output's silent clock, which then looks for a back end again. */
 ENGINE_API void EngineLoseOutput(EngineHandle engine);
-
-/* Test hook: engines opened from now on find, instead of the sound card, a
- * device that takes `delayMs` milliseconds to open on the opening worker and
- * is then driven through EngineRender like a manual output. Until it opens
- * they play on the clocked null output. A negative delay restores the card. */
-ENGINE_API void EngineSetDeviceStandIn(int32_t delayMs);
-
-/* Test hook: the next tick of the engine's null output comes late, as on a
- * machine too busy to run it in time. */
-ENGINE_API void EngineDelayNextTick(EngineHandle engine);
 
 /* 1 when `sample` is a loaded, not yet freed sample of `engine`, else 0. */
 ENGINE_API int32_t EngineSampleLoaded(EngineHandle engine, EngineHandle sample);
 
-/* Test hooks for a callback that stops answering; both may be called while
+/* Test seams for a callback that stops answering; both may be called while
  * another thread is inside an engine call. With `hold` nonzero every engine's
  * audio callback stops at the start of its next block and stays there until
  * called again with 0. Holding returns 1 once a callback waits there, 0 when

@@ -8,7 +8,7 @@ namespace engine {
 namespace {
 
 std::atomic<uint32_t> g_outputLevel{0xFFFFFFFFu}; // kept across opens
-std::atomic<bool> g_hold{false};
+std::atomic<bool> g_testHold{false}; // see HoldCallbacks
 std::atomic<int> g_held{0}; // callbacks waiting at the hold
 
 // The speeds the engine plays: a twentieth to eight times the natural one.
@@ -36,7 +36,7 @@ void ApplyLevel(float* out, size_t frames) {
 // Only ever reached while a test holds the callbacks.
 void WaitWhileHeld() {
     g_held.fetch_add(1, std::memory_order_acq_rel);
-    while (g_hold.load(std::memory_order_acquire))
+    while (g_testHold.load(std::memory_order_acquire))
         std::this_thread::sleep_for(std::chrono::microseconds(100));
     g_held.fetch_sub(1, std::memory_order_acq_rel);
 }
@@ -46,7 +46,7 @@ void WaitWhileHeld() {
 void SetOutputLevel(uint32_t level) { g_outputLevel.store(level, std::memory_order_relaxed); }
 
 bool HoldCallbacks(bool hold, std::chrono::milliseconds patience) {
-    g_hold.store(hold, std::memory_order_release);
+    g_testHold.store(hold, std::memory_order_release);
     if (!hold)
         return true;
     const auto deadline = std::chrono::steady_clock::now() + patience;
@@ -75,7 +75,7 @@ void Renderer::ApplyPending() {
 }
 
 void Renderer::RenderBlock(float* out, size_t frames) {
-    if (g_hold.load(std::memory_order_acquire))
+    if (g_testHold.load(std::memory_order_relaxed))
         WaitWhileHeld();
     ApplyPending();
     if (speed_)

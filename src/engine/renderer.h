@@ -3,6 +3,7 @@
 // within full scale.
 #pragma once
 
+#include "audio/output.h"
 #include "engine/command_queue.h"
 #include "engine/limiter.h"
 #include "engine/voice_mix.h"
@@ -15,13 +16,16 @@
 
 namespace engine {
 
-// Requests take effect at block boundaries; PortAudio is asked for blocks of
-// this size and longer renders are cut into them.
+// Requests take effect at block boundaries; the output is asked for blocks
+// of this size and longer renders are cut into them.
 constexpr size_t kBlockFrames = 128;
+// What an engine that plays through its output renders at; the output
+// converts it for a server or card that runs at another rate.
+constexpr int kOutputRate = 44100;
 // The output rate at which a sample plays at its natural speed.
 constexpr int32_t kNaturalRate = 22050;
 
-class Renderer {
+class Renderer : public audio::Source {
 public:
     // Control thread.
     Renderer(int32_t rate, int deviceRate);
@@ -35,6 +39,7 @@ public:
 
     // Audio callback: `frames` interleaved stereo frames at the device rate.
     void Render(float* out, size_t frames);
+    void Render(void* out, size_t frames) override { Render(static_cast<float*>(out), frames); }
     // Takes every queued request. Called by the callback at each block, and
     // by the control thread only while no callback can run.
     void ApplyPending();
@@ -53,9 +58,12 @@ private:
 // The wave output level: left in the low 16 bits, right in the high.
 void SetOutputLevel(uint32_t level);
 
-// Test hook: while held, every callback stops at the start of its next block
-// and waits there. Holding returns once a callback is waiting, or false when
-// none came within `patience`.
+// A seam for the suite's tests of a callback that stops answering, kept in
+// the program since the engine library is one build for both: while held,
+// every callback stops at the start of its next block and waits there; the
+// program never holds, and the callback pays one relaxed load a block.
+// Holding returns once a callback is waiting, or false when none came within
+// `patience`.
 bool HoldCallbacks(bool hold, std::chrono::milliseconds patience);
 
 } // namespace engine

@@ -19,7 +19,7 @@
 #include <vector>
 
 #include "app/startup.h"
-#include "devices/cdaudio/output.h"
+#include "stand_in_servers.h"
 #include "engine/engine_output.h"
 #include "platform/core/core_control.h"
 #include "qt/qt_console.h"
@@ -237,13 +237,12 @@ TEST_F(WholeProgram, TheCloseBoxEndsAPlayingProgramLikeExit) {
     ExpectEngineClosed();
 }
 
-// Both sound devices take seconds to open (stand-ins for a slow sound card):
+// Both outputs' server takes seconds to open (a stand-in for a slow one):
 // the window is up and the disc plays before either has opened, and both
-// move to their device afterwards.
+// move to the server afterwards.
 TEST_F(WholeProgram, TheWindowDoesNotWaitForTheSoundDevices) {
-    constexpr int kOpeningMs = 4000;  // far beyond a sanitized start-up
-    EngineSetDeviceStandIn(kOpeningMs);
-    cdaudio::SetDeviceStandIn(std::chrono::milliseconds(kOpeningMs));
+    // Far beyond a sanitized start-up.
+    audio_test::StandIns servers({{"PulseAudio", false, 44100, std::chrono::milliseconds(4000)}});
     std::string mode;
     const int result = RunProgram(
         [this](const cdaudio::Device& drive) {
@@ -260,8 +259,6 @@ TEST_F(WholeProgram, TheWindowDoesNotWaitForTheSoundDevices) {
             if (QAction* exit = TopWindow() ? MenuItem("Exit") : nullptr) exit->trigger();
         },
         mode, cdaudio::Output::Default);
-    EngineSetDeviceStandIn(-1);
-    cdaudio::SetDeviceStandIn(std::chrono::milliseconds(-1));
     EXPECT_EQ(result, 0);
     ExpectEngineClosed();
 }

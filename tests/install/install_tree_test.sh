@@ -69,6 +69,10 @@ expect "samples: $share/samples"
 expect "readme: $share/readme.txt"
 expect "help: $share/tornel.htm"
 expect "engine: open"
+# Without sound both outputs say they play on the silent clock.
+grep -q "^pads output: silent clock, 44100 Hz, latency 0.0 ms, scheduling .*, underruns [0-9]*$" "$work/out" ||
+    fail "no line on the pads' output"
+grep -q "^disc output: silent clock, 44100 Hz" "$work/out" || fail "no line on the disc's output"
 
 check ja_JP.UTF-8 "$dest/usr/bin/tornel"
 expect "readme: $share/readmej.txt"

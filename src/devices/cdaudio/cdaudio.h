@@ -1,9 +1,10 @@
 // The "cdaudio" command-string device: a disc from a physical drive (libcdio),
 // a disc image (BIN/CUE, cdrdao TOC), a cue sheet over WAV/FLAC files, or a
-// folder of audio files, played digitally at 44.1 kHz stereo through
-// PortAudio, or through a null output when there is no sound card. Creating
-// the device does not wait for the sound card: it starts on the null output
-// and moves to the card when a worker has opened it.
+// folder of audio files, played digitally at 44.1 kHz stereo through the
+// program's sound output (audio/output.h): JACK, PulseAudio, the card, or a
+// silent clock when there is none. Creating the device does not wait for the
+// output: it starts on the silent clock and moves to a server or card when
+// the output's keeper has opened one.
 //
 // Threads: SendString and every other member are called from the GUI thread
 // only. Reading and decoding run on a worker thread; the audio callback only
@@ -16,13 +17,14 @@
 #include <memory>
 #include <string>
 
+#include "audio/output.h"
 #include "platform/devices.h"
 
 namespace cdaudio {
 
 enum class Output {
-    Default,  // PortAudio's default output; the null output when it fails or is lost
-    Null,     // null output clocked in real time
+    Default,  // the sound output; its silent clock when no back end opens or while one is lost
+    Null,     // the silent clock only
     Virtual,  // frames are consumed only by AdvanceVirtualOutput (tests)
 };
 
@@ -43,8 +45,9 @@ struct Options {
 
 // How the device's sound goes out, for statistics.
 struct OutputStats {
-    bool onSoundCard = false;     // else the null or the virtual output
+    bool onSoundCard = false;     // a server or card, not the silent clock or the virtual output
     std::uint64_t underruns = 0;  // moments the output ran dry in the middle of play
+    audio::OutputState output;    // back end, stream, latency, scheduling
 };
 
 class Device : public win::CommandStringDevice {
@@ -66,8 +69,8 @@ public:
     virtual OutputStats OutputState() const = 0;
     // CD level: left channel in the low 16 bits, right in the high.
     virtual void SetLevel(std::uint32_t level) = 0;
-    // Tests: the output is lost as an unplugged sound card is; the next
-    // command finds it so and puts the null output in its place.
+    // Test seam: the output's back end is lost as an unplugged sound card
+    // is; its silent clock takes over, and it looks for a back end again.
     virtual void LoseOutput() = 0;
 };
 

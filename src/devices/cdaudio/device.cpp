@@ -141,7 +141,6 @@ public:
 
     MCIERROR SendString(const char* command, char* returnString, UINT returnLength, HWND callback) override
     {
-        transport_.Sound().CheckOutput();
         transport_.Follow();
         Command parsed = ParseCommand(command ? command : "");
         std::string reply;
@@ -179,7 +178,7 @@ public:
     std::uint64_t FramesPlayed() const override { return transport_.Sound().FramesOut(); }
     OutputStats OutputState() const override
     {
-        return {transport_.Sound().OnSoundCard(), transport_.Sound().Underruns()};
+        return {transport_.Sound().OnSoundCard(), transport_.Sound().Underruns(), transport_.Sound().OutputState()};
     }
     void SetLevel(std::uint32_t level) override
     {

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <chrono>
 
-#include "audio/sound_card.h"
 #include "audio/thread_priority.h"
 
 namespace cdaudio {
@@ -11,6 +10,23 @@ namespace {
 // While the ring is full the worker looks every so often for room, since
 // the callback cannot wake it.
 constexpr auto kWorkerPoll = std::chrono::milliseconds(10);
+
+// The disc asks for a long buffer: it needs no short latency, and a long one
+// rides out a busy machine.
+audio::OutputConfig DiscOutput(Output output)
+{
+    audio::OutputConfig config;
+    config.format = audio::SampleFormat::Int16;
+    config.rate = kSampleRate;
+    config.blockFrames = kSampleRate / 100;
+    config.latency = std::chrono::milliseconds(100);
+    config.role = audio::ThreadRole::Disc;
+    config.streamName = "Disc";
+    config.portPrefix = "disc";
+    config.growOnUnderflow = false;
+    config.silentOnly = output == Output::Null;
+    return config;
+}
 
 }  // namespace
 
@@ -21,20 +37,13 @@ Player::Player(Output output) : virtual_(output == Output::Virtual)
         return;
     }
     worker_ = std::thread([this] { RunWorker(); });
-    sink_ = StartNullOutput(renderer_);
-    if (output == Output::Default && (DeviceStandIn().count() >= 0 || !audio::SoundCardDisabled()))
-        opener_ = std::thread([this] { OpenSoundCard(); });
+    output_ = std::make_unique<audio::Output>(DiscOutput(output), renderer_);
+    output_->Start();
 }
 
 Player::~Player()
 {
-    {
-        std::lock_guard lock(sinkMutex_);
-        closing_ = true;
-    }
-    closingChanged_.notify_all();
-    if (opener_.joinable()) opener_.join();
-    sink_.reset();
+    output_.reset();
     if (worker_.joinable()) {
         {
             std::lock_guard lock(targetMutex_);
@@ -45,58 +54,27 @@ Player::~Player()
     }
 }
 
-// The null output stops before the card starts: the renderer is never
-// driven by two threads, and playback goes on from where it stands.
-void Player::OpenSoundCard()
+std::uint64_t Player::Underruns() const
 {
-    const auto closing = [this] {
-        std::lock_guard lock(sinkMutex_);
-        return closing_;
-    };
-    if (!audio::WaitForCardOpening(closing)) return;
-    {
-        std::unique_lock lock(sinkMutex_);
-        if (closingChanged_.wait_for(lock, std::max(DeviceStandIn(), std::chrono::milliseconds(0)),
-                                     [this] { return closing_; }))
-            return;
-    }
-    std::unique_ptr<AudioSink> card = OpenDefaultOutput(renderer_);
-    if (!card) return;
-    std::lock_guard lock(sinkMutex_);
-    if (closing_) return;
-    sink_.reset();
-    if (card->Start()) sink_ = std::move(card);
-    else sink_ = StartNullOutput(renderer_);
+    return renderer_.Underruns() + (output_ ? output_->Underruns() : 0);
 }
 
-bool Player::OnSoundCard() const
+audio::OutputState Player::OutputState() const
 {
-    std::lock_guard lock(sinkMutex_);
-    return sink_ && sink_->OnSoundCard();
-}
-
-void Player::CheckOutput()
-{
-    std::lock_guard lock(sinkMutex_);
-    if (sink_ && (outputLost_ || sink_->Lost())) {
-        outputLost_ = false;
-        sink_.reset();
-        sink_ = StartNullOutput(renderer_);
-    }
+    if (output_) return output_->State();
+    audio::OutputState state;
+    state.backEnd = "virtual";
+    return state;
 }
 
 void Player::Request(bool play, std::uint64_t at, std::uint64_t end)
 {
     generation_ = (generation_ + 1) & kGenerationMask;
     last_ = {generation_, play, at};
-    {
-        // Heard at once: what the card holds of the old request goes, and
-        // the first callback after that plays the new one.
-        std::lock_guard lock(sinkMutex_);
-        if (sink_) sink_->Drop();
-        renderer_.Requests().Post(last_);
-        if (sink_) sink_->Resume();
-    }
+    // Heard at once: what the output holds of the old request goes, and the
+    // first callback after that plays the new one.
+    if (output_) output_->Interrupt([this] { renderer_.Requests().Post(last_); });
+    else renderer_.Requests().Post(last_);
     {
         std::lock_guard lock(targetMutex_);
         target_.generation = generation_;

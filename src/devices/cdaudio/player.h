@@ -1,9 +1,8 @@
 // Plays a disc: a worker thread reads and decodes into the ring, the output
 // renders from it. Every member is called from the GUI thread.
 //
-// The player starts on the null output at once; a second worker opens the
-// sound card meanwhile and hands it over between two callbacks, so that
-// creating the player never waits for the card.
+// The output starts on its silent clock at once and opens a server or card
+// in the background (audio/output.h), so creating the player never waits.
 //
 // Requests carry a generation number. The worker reads for the newest one;
 // the callback takes a request at its next block and drops frames read for
@@ -18,7 +17,8 @@
 
 #include "devices/cdaudio/cdaudio.h"
 #include "devices/cdaudio/disc.h"
-#include "devices/cdaudio/output.h"
+#include "devices/cdaudio/renderer.h"
+#include "audio/output.h"
 
 namespace cdaudio {
 
@@ -38,13 +38,16 @@ public:
     // `heard`, when given, receives the frames rendered (interleaved stereo).
     void AdvanceVirtualOutput(std::uint32_t frames, std::int16_t* heard = nullptr);
     std::uint64_t FramesOut() const { return renderer_.FramesOut(); }
-    std::uint64_t Underruns() const { return renderer_.Underruns(); }
-    bool OnSoundCard() const;
+    std::uint64_t Underruns() const;
+    bool OnSoundCard() const { return output_ && output_->OnServer(); }
+    // The silent clock's state for a virtual output, which has none.
+    audio::OutputState OutputState() const;
     void SetLevel(std::uint32_t level) { renderer_.SetLevel(level); }
-    // Replaces a lost sound card by the null output.
-    void CheckOutput();
-    // Tests: the next CheckOutput takes the output as lost.
-    void LoseOutput() { outputLost_ = true; }
+    // Test seam: the output's back end dies as an unplugged card does.
+    void LoseOutput()
+    {
+        if (output_) output_->Lose();
+    }
 
 private:
     struct Target {
@@ -58,7 +61,6 @@ private:
     void Request(bool play, std::uint64_t at, std::uint64_t end = UINT64_MAX);
     bool FillOne();
     void RunWorker();
-    void OpenSoundCard();
 
     Renderer renderer_;
     bool virtual_;
@@ -77,13 +79,8 @@ private:
     std::uint32_t publishedGeneration_ = 0;
     std::size_t blocksForTarget_ = 0;
     std::thread worker_;
-
-    mutable std::mutex sinkMutex_;      // guards sink_ and closing_ against the opener
-    std::condition_variable closingChanged_;
-    bool closing_ = false;
-    std::unique_ptr<AudioSink> sink_;
-    std::thread opener_;
-    bool outputLost_ = false;
+    // After the renderer, which it calls: it goes first.
+    std::unique_ptr<audio::Output> output_;
 };
 
 }  // namespace cdaudio

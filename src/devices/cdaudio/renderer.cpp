@@ -74,7 +74,7 @@ void Renderer::Render(std::int16_t* out, std::size_t frames)
         if (!block) {
             // Silence, and the position waits. At the start of a request the
             // reader has simply not caught up yet; later it fell behind.
-            if (begun_) CountUnderrun();
+            if (begun_) underruns_.fetch_add(1, std::memory_order_relaxed);
             break;
         }
         int age = CompareGenerations(block->generation, generation_);

@@ -1,5 +1,5 @@
 // The audio-callback side of the player. Render runs on whichever thread
-// drives the output (PortAudio's callback, the null output's clock, or the
+// drives the output (its back end's callback, its silent clock, or the
 // caller of AdvanceVirtualOutput), one at a time.
 //
 // Render never locks, allocates, logs or touches files: it takes the latest
@@ -18,6 +18,7 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "audio/output.h"
 #include "devices/cdaudio/block_ring.h"
 
 namespace cdaudio {
@@ -29,15 +30,15 @@ struct PlayedState {
     std::uint64_t position;    // disc frame after the last frame heard
 };
 
-class Renderer {
+class Renderer : public audio::Source {
 public:
     RequestMailbox& Requests() { return requests_; }
     BlockRing& Ring() { return ring_; }
 
     // Audio thread: fills `frames` interleaved stereo frames.
     void Render(std::int16_t* out, std::size_t frames);
-    // Audio thread: the output reports a block it could not play in time.
-    void CountUnderrun() { underruns_.fetch_add(1, std::memory_order_relaxed); }
+    void Render(void* out, std::size_t frames) override { Render(static_cast<std::int16_t*>(out), frames); }
+    void HeldFrames(std::uint32_t frames) override { SetOutputLatency(frames); }
 
     // The output, while Render does not run: frames rendered before the
     // listener hears them (0 for outputs that hold none).
@@ -46,8 +47,7 @@ public:
     // Any thread.
     PlayedState Played() const;
     std::uint64_t FramesOut() const { return framesOut_.load(std::memory_order_acquire); }
-    // Calls that found the ring empty in the middle of play, and the blocks
-    // the output reported late.
+    // Calls that found the ring empty in the middle of play.
     std::uint64_t Underruns() const { return underruns_.load(std::memory_order_relaxed); }
     void SetLevel(std::uint32_t level) { level_.store(level, std::memory_order_relaxed); }
 

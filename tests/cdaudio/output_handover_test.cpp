@@ -1,7 +1,7 @@
 // The disc's output: positions are what has been heard through an output
-// that holds frames, every request is heard at once, the sound card arrives
-// after the device started on the null output, and the ring running dry in
-// the middle of play is counted.
+// that holds frames, every request is heard at once, a server arrives after
+// the device started on the silent clock and goes away again, and the ring
+// running dry in the middle of play is counted.
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -11,13 +11,13 @@
 #include <vector>
 
 #include "cdaudio/device_fixture.h"
-#include "devices/cdaudio/output.h"
+#include "counting_source.h"
 #include "devices/cdaudio/renderer.h"
+#include "stand_in_servers.h"
 
 namespace cdaudio {
 namespace {
 
-using Clock = std::chrono::steady_clock;
 using namespace std::chrono_literals;
 
 constexpr std::uint32_t kCall = 64;  // frames per callback
@@ -99,16 +99,11 @@ TEST_F(HeardPosition, UnderrunsCountTheRingRunningDryInPlayNotAtTheStart)
     EXPECT_EQ(renderer_->Underruns(), 1u);
 }
 
-// The drive on its default output, the sound card replaced by a stand-in
-// that takes a second to open.
-class SlowCard : public testing::Test {
+// The drive on its default output, a stand-in server in place of the
+// system's that takes half a second to open; the test pulls its stream.
+class SlowServer : public testing::Test {
 protected:
-    void SetUp() override
-    {
-        SetDeviceStandIn(1000ms);
-        cdaudio_test::WriteFolderDisc(dir_.Path(), {5 * 44100});
-    }
-    void TearDown() override { SetDeviceStandIn(-1ms); }
+    void SetUp() override { cdaudio_test::WriteFolderDisc(dir_.Path(), {5 * 44100}); }
 
     std::unique_ptr<Device> Create()
     {
@@ -128,38 +123,57 @@ protected:
         return std::atoi(reply);
     }
 
+    audio_test::StandIns servers_{{{"PulseAudio", false, 44100, 500ms}}};
     cdaudio_test::TempDir dir_;
 };
 
-TEST_F(SlowCard, PositionsRunOnWithoutJumpOrRepeatWhenTheCardArrives)
+TEST_F(SlowServer, PositionsRunOnWithoutJumpOrRepeatWhenTheServerArrives)
 {
     std::unique_ptr<Device> device = Create();
-    EXPECT_FALSE(device->OutputState().onSoundCard) << "creating the device waited for the card";
+    EXPECT_FALSE(device->OutputState().onSoundCard) << "creating the device waited for the server";
     char reply[32];
     ASSERT_EQ(device->SendString("play cdaudio from 0", reply, sizeof reply), 0u);
-    int last = Position(*device);
-    bool onCard = false;
-    auto until = Clock::now() + 20s;  // then 300 ms after the card arrived
-    while (Clock::now() < until) {
-        std::this_thread::sleep_for(5ms);
+    ASSERT_TRUE(audio_test::Eventually([&] { return device->OutputState().onSoundCard; }));
+    EXPECT_EQ(device->OutputState().output.backEnd, "PulseAudio");
+    const int arrived = Position(*device);
+    EXPECT_GT(arrived, 0) << "the clock did not play while the server opened";
+
+    // Half a second of sound in tenths (faster than real time, so no more
+    // than the ring holds): the position moves by what was heard, never
+    // back, never by more than was pulled.
+    std::vector<float> tenth(2 * 4410);
+    int last = arrived;
+    for (int i = 0; i < 5; ++i) {
+        ASSERT_TRUE(servers_.Pull("Disc", tenth.data(), 4410));
         const int now = Position(*device);
         ASSERT_GE(now, last) << "the position went back";
-        ASSERT_LE(now - last, 1000) << "the position jumped";  // slack for a starved clock
+        ASSERT_LE(now - last, 110) << "the position jumped";
         last = now;
-        if (!onCard && device->OutputState().onSoundCard) {
-            onCard = true;
-            until = Clock::now() + 300ms;
-        }
     }
-    EXPECT_TRUE(onCard) << "the card never arrived";
-    EXPECT_GT(last, 1000);
+    // The server holds a tenth of a second before it is heard.
+    EXPECT_NEAR(last - arrived, 400, 120);
+    EXPECT_EQ(device->OutputState().underruns, 0u);
 }
 
-TEST_F(SlowCard, DestroyingTheDeviceWhileTheCardOpensEndsCleanly)
+TEST_F(SlowServer, DestroyingTheDeviceWhileTheServerOpensEndsCleanly)
 {
     std::unique_ptr<Device> device = Create();
     device.reset();
-    std::this_thread::sleep_for(1200ms);  // when the opener would have acted
+    EXPECT_EQ(servers_.ServerOf("Disc"), "");
+}
+
+TEST_F(SlowServer, ALostServerLeavesTheDiscPlayingOnTheClock)
+{
+    std::unique_ptr<Device> device = Create();
+    char reply[32];
+    ASSERT_EQ(device->SendString("play cdaudio from 0", reply, sizeof reply), 0u);
+    ASSERT_TRUE(audio_test::Eventually([&] { return device->OutputState().onSoundCard; }));
+    servers_.Kill("PulseAudio");
+    ASSERT_TRUE(audio_test::Eventually([&] { return !device->OutputState().onSoundCard; }));
+    const int lostAt = Position(*device);
+    EXPECT_TRUE(audio_test::Eventually([&] { return Position(*device) > lostAt + 100; }))
+        << "the position stopped at the loss";
+    EXPECT_EQ(device->OutputState().output.losses, 1u);
 }
 
 }  // namespace
