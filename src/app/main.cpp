@@ -1,8 +1,10 @@
 // The program: the console on the Qt host, with the CD drive and the two
 // level sinks wired to the audio devices.
-#include <QGuiApplication>
+#include <QApplication>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QTimer>
+#include <QWidget>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -10,8 +12,11 @@
 
 #include "app/devices.h"
 #include "app/program_files.h"
+#include "app/single_instance.h"
 #include "app/startup_report.h"
 #include "audio/sound_card.h"
+#include "commands/hand_over.h"
+#include "platform/host.h"
 #include "platform/qt/dialog_places.h"
 #include "platform/qt/qt_host.h"
 #include "shell/main_window.h"
@@ -36,12 +41,45 @@ std::unique_ptr<QMessageBox> ShowMissingFiles(const ProgramFiles& files) {
     return box;
 }
 
+// The set file named on the command line (the file manager's %f), as an
+// absolute path, since a console already running has its own current
+// folder; empty for none. Qt has taken its own options out by now.
+QByteArray SetFileArgument() {
+    const QStringList arguments = QCoreApplication::arguments();
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        if (!arguments[i].startsWith(QLatin1Char('-'))) return QFile::encodeName(QFileInfo(arguments[i]).absoluteFilePath());
+    }
+    return {};
+}
+
+void LoadSetFile(const QByteArray& path) {
+    if (win::HWND main = win::MainWindow()) HandOverSetFile(main, nullptr, path.constData());
+}
+
+// A later start's file comes while the user looks at the file manager.
+void TakeHandOver(const QByteArray& path) {
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window->isVisible() && !window->isModal()) {
+            window->raise();
+            window->activateWindow();
+        }
+    }
+    LoadSetFile(path);
+}
+
 // The window first, the sound card behind it: the devices start on their
 // null outputs and open the card once the message loop runs.
 int RunConsole(bool check) {
+    // A second console would fight the first for the sound card and the drive.
+    const QByteArray setFile = SetFileArgument();
+    if (!check && !setFile.isEmpty() && HandToRunningConsole(ConsoleSocketName(), setFile)) return 0;
+    const ConsoleListener listener(ConsoleSocketName(), TakeHandOver);
+    // Loaded once the loop runs, as the Load command would be.
+    if (!setFile.isEmpty()) QTimer::singleShot(0, [setFile] { LoadSetFile(setFile); });
+
     audio::HoldCardOpening();
     QTimer::singleShot(0, audio::ReleaseCardOpening);
-    QGuiApplication::setDesktopFileName(QStringLiteral(TORNEL_APP_ID));
+    QApplication::setDesktopFileName(QStringLiteral(TORNEL_APP_ID));
     const ProgramFiles files = FindProgramFiles();
     const std::unique_ptr<QMessageBox> notice =
         files.place == ProgramFiles::Place::Missing ? ShowMissingFiles(files) : nullptr;

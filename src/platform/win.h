@@ -46,6 +46,7 @@ using ATOM = WORD;
 using MMRESULT = UINT;
 using MCIERROR = DWORD;
 using UINT_PTR = std::uintptr_t;
+using ULONG_PTR = std::uintptr_t;
 using HRESULT = LONG;
 
 constexpr BOOL TRUE = 1;
@@ -133,6 +134,7 @@ constexpr UINT WM_KEYUP = 0x0101;
 constexpr UINT WM_CHAR = 0x0102;
 constexpr UINT WM_SYSKEYDOWN = 0x0104;
 constexpr UINT WM_SYSKEYUP = 0x0105;
+constexpr UINT WM_COPYDATA = 0x004A;
 constexpr UINT WM_INITDIALOG = 0x0110;
 constexpr UINT WM_COMMAND = 0x0111;
 constexpr UINT WM_TIMER = 0x0113;
@@ -197,6 +199,13 @@ struct CREATESTRUCTA {
     const char* lpszName;
     const char* lpszClass;
     DWORD dwExStyle;
+};
+
+// WM_COPYDATA's lParam: bytes handed to a window, valid while it handles them.
+struct COPYDATASTRUCT {
+    ULONG_PTR dwData;
+    DWORD cbData;
+    void* lpData;
 };
 
 struct MSG {
@@ -390,6 +399,18 @@ DWORD CommDlgExtendedError();
 HINSTANCE ShellExecuteA(HWND owner, const char* verb, const char* file, const char* parameters,
                         const char* directory, int showCmd);
 
+// Files dropped on a window that accepts them: WM_DROPFILES with the drop in
+// wParam, which the window finishes. DragQueryFileA with index 0xFFFFFFFF
+// gives the count; with no buffer, a name's length without terminator.
+constexpr UINT WM_DROPFILES = 0x0233;
+struct DropFiles;
+using HDROP = DropFiles*;
+void DragAcceptFiles(HWND hwnd, BOOL accept);
+UINT DragQueryFileA(HDROP drop, UINT index, char* file, UINT size);
+// The point in client coordinates; TRUE when it lies in the client area.
+BOOL DragQueryPoint(HDROP drop, POINT* point);
+void DragFinish(HDROP drop);
+
 // ---------------------------------------------------------------------------
 // [SECTION] Kernel: directory, language, files
 // ---------------------------------------------------------------------------
@@ -438,6 +459,7 @@ constexpr MCIERROR MCIERR_PARAM_OVERFLOW = 268;
 constexpr MCIERROR MCIERR_MISSING_STRING_ARGUMENT = 269;
 constexpr MCIERROR MCIERR_BAD_INTEGER = 270;
 constexpr MCIERROR MCIERR_MISSING_PARAMETER = 273;
+constexpr MCIERROR MCIERR_UNSUPPORTED_FUNCTION = 274;
 constexpr MCIERROR MCIERR_FILE_NOT_FOUND = 275;
 constexpr MCIERROR MCIERR_CANNOT_USE_ALL = 279;
 constexpr MCIERROR MCIERR_OUTOFRANGE = 282;

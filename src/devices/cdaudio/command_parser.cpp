@@ -40,6 +40,18 @@ public:
         while (at_ < text_.size() && !IsBlank(text_[at_])) ++at_;
         return text_.substr(begin, at_ - begin);
     }
+    // A word, or the text between two double quotes (which may hold
+    // blanks), without the quotes; an unclosed quote runs to the end.
+    std::string_view NextQuoted()
+    {
+        SkipBlanks();
+        if (at_ == text_.size() || text_[at_] != '"') return Next();
+        std::size_t begin = ++at_;
+        std::size_t end = text_.find('"', begin);
+        if (end == std::string_view::npos) end = text_.size();
+        at_ = end == text_.size() ? end : end + 1;
+        return text_.substr(begin, end - begin);
+    }
     std::size_t Mark() const { return at_; }
     void Rewind(std::size_t mark) { at_ = mark; }
 
@@ -101,7 +113,7 @@ MCIERROR ParseInteger(std::string_view text, std::int64_t& value)
 // What a keyword does once its words are matched.
 enum class Action {
     Notify, Wait, Shareable, Alias, OpenOnly, Track, From, To, ToStart, ToEnd, TimeFormat, DoorOpen, DoorClosed,
-    Item, ItemWithIndex,
+    Disc, Item, ItemWithIndex,
 };
 
 struct Keyword {
@@ -116,7 +128,8 @@ constexpr Keyword kOpen[] = {{"alias", Action::Alias}, {"shareable", Action::Sha
 constexpr Keyword kPlay[] = {{"from", Action::From}, {"to", Action::To}};
 constexpr Keyword kSeek[] = {{"to start", Action::ToStart}, {"to end", Action::ToEnd}, {"to", Action::To}};
 constexpr Keyword kSet[] = {
-    {"time format", Action::TimeFormat}, {"door open", Action::DoorOpen}, {"door closed", Action::DoorClosed}};
+    {"time format", Action::TimeFormat}, {"door open", Action::DoorOpen}, {"door closed", Action::DoorClosed},
+    {"disc", Action::Disc}};
 constexpr Keyword kStatus[] = {
     {"current track", Action::Item, Item::CurrentTrack},
     {"length", Action::Item, Item::Length},
@@ -229,6 +242,11 @@ MCIERROR Apply(const Keyword& keyword, Words& words, Command& c, bool& seen)
         if (words.AtEnd()) return MCIERR_MISSING_STRING_ARGUMENT;
         c.alias = words.Next();
         return 0;
+    case Action::Disc:
+        if (!c.disc.empty()) return MCIERR_DUPLICATE_FLAGS;
+        if (words.AtEnd()) return MCIERR_MISSING_STRING_ARGUMENT;
+        c.disc = words.NextQuoted();
+        return c.disc.empty() ? MCIERR_MISSING_STRING_ARGUMENT : 0;
     case Action::Track:
         if (MCIERROR e = Once(c.hasTrack)) return e;
         return ParseInteger(words.Next(), c.track);
@@ -296,6 +314,7 @@ MCIERROR CheckCombination(const Command& c)
         return c.openOnly && c.item == Item::InstallName ? MCIERR_FLAGS_NOT_COMPATIBLE : 0;
     case Verb::Set:
         if (!c.hasTimeFormat && !c.doorOpen && !c.doorClosed) return MCIERR_MISSING_PARAMETER;
+        if (!c.disc.empty() && !c.doorClosed) return MCIERR_MISSING_PARAMETER;
         return c.doorOpen && c.doorClosed ? MCIERR_FLAGS_NOT_COMPATIBLE : 0;
     case Verb::Seek: {
         int targets = (c.to.fieldCount > 0) + c.toStart + c.toEnd;

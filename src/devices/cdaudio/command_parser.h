@@ -55,6 +55,7 @@ struct Command {
     TimeFormat timeFormat = TimeFormat::Milliseconds;
     bool doorOpen = false;
     bool doorClosed = false;
+    std::string_view disc;          // set ... door closed disc "PATH": the disc put in ("" when none)
     std::string_view alias;         // open ... alias A ("" when none)
     bool shareable = false;
     bool openOnly = false;          // sysinfo ... open
