@@ -39,8 +39,8 @@ bool HandToRunningConsole(const QString& name, const QByteArray& path) {
 ConsoleListener::ConsoleListener(const QString& name, Take take) : take_(std::move(take)) {
     server_.setSocketOptions(QLocalServer::UserAccessOption);
     QObject::connect(&server_, &QLocalServer::newConnection, [this] { Accept(); });
-    if (server_.listen(name)) return;
     // A console answers there: it keeps the place, and later starts find it.
+    // Asked first, since listening would put a new socket in its place.
     QLocalSocket probe;
     probe.connectToServer(name);
     if (probe.waitForConnected(kAnswerMs)) return;

@@ -20,7 +20,8 @@ bool HandToRunningConsole(const QString& name, const QByteArray& path);
 class ConsoleListener {
 public:
     using Take = std::function<void(const QByteArray& path)>;
-    // Listens at `name`, taking over a socket that no console answers at.
+    // Listens at `name` unless a console answers there, taking over a
+    // socket that none answers at.
     ConsoleListener(const QString& name, Take take);
     bool Listening() const { return server_.isListening(); }
 
