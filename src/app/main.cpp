@@ -11,6 +11,7 @@
 #include <memory>
 
 #include "app/devices.h"
+#include "app/mpris.h"
 #include "app/program_files.h"
 #include "app/single_instance.h"
 #include "app/startup_report.h"
@@ -92,6 +93,9 @@ int RunConsole(bool check) {
     cdaudio::Options drive = ProgramDriveOptions();
     drive.initialDisc = files.DemoDisc().string();
     const ProgramDevices devices(drive);
+    // An unreachable bus was refused before Qt started: the player is then
+    // simply not there.
+    const MprisPlayer player(QDBusConnection::sessionBus());
     if (check) ReportStartupAndClose(files);
     return WinMain(win::GetModuleHandleA(nullptr), nullptr, const_cast<char*>(""), win::SW_SHOWNORMAL);
 }

@@ -145,6 +145,17 @@ constexpr UINT WM_LBUTTONDBLCLK = 0x0203;
 constexpr UINT WM_RBUTTONDOWN = 0x0204;
 constexpr UINT WM_RBUTTONUP = 0x0205;
 
+// The desktop's media keys and controls: the command in lParam's high word,
+// below the device bits.
+constexpr UINT WM_APPCOMMAND = 0x0319;
+constexpr int APPCOMMAND_MEDIA_NEXTTRACK = 11;
+constexpr int APPCOMMAND_MEDIA_PREVIOUSTRACK = 12;
+constexpr int APPCOMMAND_MEDIA_STOP = 13;
+constexpr int APPCOMMAND_MEDIA_PLAY_PAUSE = 14;
+constexpr int APPCOMMAND_MEDIA_PLAY = 46;
+constexpr int APPCOMMAND_MEDIA_PAUSE = 47;
+constexpr int GET_APPCOMMAND_LPARAM(LPARAM lp) { return HIWORD(static_cast<std::uintptr_t>(lp)) & 0x0FFF; }
+
 // Key-down lParam: bit 30 = the key was already down (auto-repeat).
 constexpr LPARAM KF_REPEAT_LPARAM_BIT = 1 << 30;
 constexpr UINT KF_REPEAT = 0x4000;  // the same bit in the high word

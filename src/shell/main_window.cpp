@@ -3,6 +3,7 @@
 #include "shell/main_window.h"
 
 #include "cd/cd_timers.h"
+#include "cd/media_keys.h"
 #include "commands/file_drop.h"
 #include "commands/hand_over.h"
 #include "commands/menu_commands.h"
@@ -93,6 +94,9 @@ LRESULT KorvexWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
             return 0;
         case kMsgQueryDrop:
             return Korvex_OnQueryDrop(hwnd, reinterpret_cast<HDROP>(wParam));
+        case WM_APPCOMMAND:
+            if (Korvex_OnAppCommand(hwnd, GET_APPCOMMAND_LPARAM(lParam))) return TRUE;
+            return DefWindowProcA(hwnd, msg, wParam, lParam);
         case WM_TIMER:
             Korvex_OnTimer(hwnd, static_cast<UINT>(wParam));
             return 0;
