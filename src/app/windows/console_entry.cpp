@@ -6,6 +6,7 @@
 #include <string>
 
 #include "app/windows/program_folder.h"
+#include "app/windows/set_file_argument.h"
 #include "app/windows/windows_devices.h"
 #include "audio/sound_card.h"
 #include "shell/main_window.h"
@@ -22,6 +23,7 @@ void CALLBACK ReleaseCard(HWND, UINT, UINT_PTR timer, DWORD) {
 }  // namespace
 
 extern "C" __declspec(dllexport) int TornelRun(HINSTANCE instance, int showCmd) {
+    if (winapp::HandOverOrLoadSetFileArgument()) return 0;
     const std::string folder = winapp::ProgramFolder();
     const std::string missing = winapp::MissingDemoMessage(folder);
     if (!missing.empty()) MessageBoxA(nullptr, missing.c_str(), "Tornel", MB_OK | MB_ICONWARNING);
