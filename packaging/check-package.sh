@@ -19,6 +19,15 @@ dpkg-deb --contents "$deb"
 dpkg-deb --extract "$deb" "$work/root"
 echo "== desktop-file-validate"
 desktop-file-validate "$work"/root/usr/share/applications/*.desktop
+echo "== the set files' type"
+# The entry opens the type that the package declares, and the type takes *.tnl.
+grep -qx 'MimeType=application/x-tornel-set;' "$work"/root/usr/share/applications/*.desktop
+grep -q '^Exec=tornel %f$' "$work"/root/usr/share/applications/*.desktop
+mkdir -p "$work/mime/packages"
+cp "$work"/root/usr/share/mime/packages/*.xml "$work/mime/packages/"
+update-mime-database "$work/mime"
+grep -qx 'application/x-tornel-set:\*\.tnl' "$work/mime/globs"
+grep -q '^application/x-tornel-set:org.tornel.Tornel$' "$work/mime/icons"
 echo "== appstreamcli validate --no-net"
 appstreamcli validate --no-net "$work"/root/usr/share/metainfo/*.metainfo.xml
 echo "== lintian"

@@ -8,7 +8,7 @@ fonts-ipafont-gothic fonts-liberation2
 libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev
 dpkg-dev desktop-file-utils appstream lintian
 sox shntool cdrdao flac vorbis-tools
-pulseaudio pulseaudio-utils jackd2"
+pulseaudio pulseaudio-utils jackd2 dbus-daemon dbus-bin"
 # `install-deps.sh bench`: also the X server the start-up benchmark runs under.
 [ "$1" = bench ] && PACKAGES="$PACKAGES xvfb"
 # `install-deps.sh windows`: the cross compiler, Wine to run its programs, the

@@ -9,6 +9,9 @@ RequestExecutionLevel admin
 
 !define APP "Tornel"
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Tornel"
+; Set files open with Tornel from Explorer, for every user.
+!define SET_FILE_TYPE "Tornel.SetFile"
+!define CLASSES "Software\Classes"
 
 Name "${APP} ${VERSION}"
 OutFile "${OUTFILE}"
@@ -45,6 +48,12 @@ Section "Tornel"
   WriteRegStr HKLM "${UNINSTALL_KEY}" "UninstallString" '"$INSTDIR\uninstall.exe"'
   WriteRegDWORD HKLM "${UNINSTALL_KEY}" "NoModify" 1
   WriteRegDWORD HKLM "${UNINSTALL_KEY}" "NoRepair" 1
+  WriteRegStr HKLM "${CLASSES}\.tnl" "" "${SET_FILE_TYPE}"
+  WriteRegStr HKLM "${CLASSES}\${SET_FILE_TYPE}" "" "Tornel set file"
+  WriteRegStr HKLM "${CLASSES}\${SET_FILE_TYPE}\DefaultIcon" "" "$INSTDIR\tornel.exe,0"
+  WriteRegStr HKLM "${CLASSES}\${SET_FILE_TYPE}\shell\open\command" "" '"$INSTDIR\tornel.exe" "%1"'
+  ; Explorer shows the new icon and verb without a restart.
+  System::Call 'shell32::SHChangeNotify(i 0x08000000, i 0, p 0, p 0)'
 SectionEnd
 
 Section "Uninstall"
@@ -62,4 +71,10 @@ Section "Uninstall"
   RMDir /r "$INSTDIR\samples"
   RMDir "$INSTDIR"
   DeleteRegKey HKLM "${UNINSTALL_KEY}"
+  ; .tnl is left alone when another program has claimed it since.
+  DeleteRegKey HKLM "${CLASSES}\${SET_FILE_TYPE}"
+  ReadRegStr $0 HKLM "${CLASSES}\.tnl" ""
+  StrCmp $0 "${SET_FILE_TYPE}" 0 +2
+    DeleteRegKey HKLM "${CLASSES}\.tnl"
+  System::Call 'shell32::SHChangeNotify(i 0x08000000, i 0, p 0, p 0)'
 SectionEnd

@@ -10,3 +10,6 @@ void AbMarkB(win::HWND hwnd);
 void AbClear(win::HWND hwnd);
 void AbReset();
 void CdTrayButton(win::HWND hwnd);
+// Ejects the disc in the drive and puts in the one at `path` (a folder, a
+// .cue or a .toc; no double quote in it), as the tray and its prompt would.
+void CdInsertDisc(win::HWND hwnd, const char* path);

@@ -1,6 +1,7 @@
 // The tray button and the seven-second wait after it: "Please wait." blinks
 // once a second, then the disc is read again and the whole panel repainted.
 #include <cstring>
+#include <string>
 
 #include "cd/cd_commands.h"
 #include "cd/cd_timers.h"
@@ -15,6 +16,15 @@ using namespace win;
 namespace {
 
 constexpr DWORD kTrayWaitMs = 7000;
+
+// The drive holds another disc, or none: the deck starts afresh on it.
+void TakeNewDisc(HWND hwnd) {
+    ListClear();
+    AbReset();
+    CdRereadDisc(hwnd);
+    InvalidateArea(hwnd, 0, 0, 640, 480);
+    KillTimer(hwnd, kTimerTrayWait);
+}
 
 }  // namespace
 
@@ -44,9 +54,17 @@ void TrayWaitTick(HWND hwnd) {
         ++g_blinkCount;
         return;
     }
-    ListClear();
-    AbReset();
-    CdRereadDisc(hwnd);
-    InvalidateArea(hwnd, 0, 0, 640, 480);
-    KillTimer(hwnd, kTimerTrayWait);
+    TakeNewDisc(hwnd);
+}
+
+// The tray button and its wait in one go, with the disc given rather than
+// asked for: nothing is left to wait for.
+void CdInsertDisc(HWND hwnd, const char* path) {
+    CdStop();
+    KillTimer(hwnd, kTimerPosition);
+    g_cdState = 2;
+    CdSend("set cdaudio door open");
+    const std::string closed = std::string("set cdaudio door closed disc \"") + path + "\"";
+    CdSend(closed.c_str());
+    TakeNewDisc(hwnd);
 }

@@ -13,6 +13,12 @@ int SetFileWrite(const char* path);
 int SetFileWriteOrReport(win::HWND hwnd, const char* path);
 void SetFileSaveAs(win::HWND hwnd);
 void SetFileOpen(win::HWND hwnd);
+// Loads the set file at g_setPath as the Load command does once its dialog
+// has chosen it; `fileTitle` (the name without folder) goes to the title bar.
+void SetFileLoad(win::HWND hwnd, const char* fileTitle);
+// The Load command for a file chosen outside its dialog (the command line,
+// the file manager, a drop on the window).
+void SetFileOpenPath(win::HWND hwnd, const char* path);
 // A pad whose file is nowhere to be found: the pad (0 to 6) and the path its
 // line named.
 struct MissingPadFile {

@@ -9,6 +9,7 @@
 #include "panel/primitives.h"
 #include "shell/console_state.h"
 #include "shell/main_window.h"
+#include "shell/path_name.h"
 
 using namespace win;
 
@@ -104,6 +105,20 @@ void SetFileOpen(HWND hwnd) {
         }
         return;
     }
+    SetFileLoad(hwnd, fileTitle);
+}
+
+// The title bar shows the file's name without its folder, as after the dialog.
+void SetFileOpenPath(HWND hwnd, const char* path) {
+    if (std::strlen(path) >= sizeof g_setPath) {
+        TellTooLong(hwnd, "The set file's path is too long (4095 characters at most). Nothing was loaded.");
+        return;
+    }
+    std::strcpy(g_setPath, path);
+    SetFileLoad(hwnd, PathFileName(path));
+}
+
+void SetFileLoad(HWND hwnd, const char* fileTitle) {
     ShowInTitle(hwnd, fileTitle);
 
     // The dialog leaves the current directory alone, so the test uses the

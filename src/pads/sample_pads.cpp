@@ -2,13 +2,16 @@
 // load buttons.
 #include "pads/sample_pads.h"
 
+#include <cctype>
 #include <cstdio>
 #include <cstring>
+#include <string>
 
 #include "panel/panel_layout.h"
 #include "panel/press.h"
 #include "panel/primitives.h"
 #include "shell/console_state.h"
+#include "shell/path_name.h"
 
 using namespace win;
 
@@ -66,6 +69,30 @@ constexpr char kPadFilter[] =
     "WAV files (*.wav)\0*.wav\0"
     "All files\0*\0";
 
+namespace {
+
+void TellTooLongForPad(HWND hwnd) {
+    char message[160];
+    std::snprintf(message, sizeof message,
+                  "The chosen file cannot go on a pad: its full path may have %d characters at most "
+                  "and its name %d. Nothing was loaded.",
+                  kPadPathSize - 1, kPadTitleSize - 1);
+    MessageBoxA(hwnd, message, "Tornel for Windows", MB_OK | MB_ICONWARNING);
+}
+
+}  // namespace
+
+// The extension among the first filter's patterns, whatever its case.
+bool PadTakesFile(const char* path) {
+    const char* dot = std::strrchr(PathFileName(path), '.');
+    if (dot == nullptr || dot[1] == '\0') return false;
+    std::string pattern = ";*";
+    for (const char* p = dot; *p; ++p) pattern += static_cast<char>(std::tolower(static_cast<unsigned char>(*p)));
+    pattern += ';';
+    const std::string audio = std::string(";") + (kPadFilter + std::strlen(kPadFilter) + 1) + ";";
+    return audio.find(pattern) != std::string::npos;
+}
+
 // A file whose path or name would not fit the pad's fields is refused by the
 // dialog with the fields untouched; the user is told, rather than the pad
 // silently keeping its old file. A loaded pad's dialog opens at its file,
@@ -89,12 +116,7 @@ void PadChooseFile(HWND hwnd, int p) {
         std::memcpy(g_padTitle[p], title, sizeof title);
         PadLoad(p);
     } else if (CommDlgExtendedError() == FNERR_BUFFERTOOSMALL) {
-        char message[160];
-        std::snprintf(message, sizeof message,
-                      "The chosen file cannot go on a pad: its full path may have %d characters at most "
-                      "and its name %d. Nothing was loaded.",
-                      kPadPathSize - 1, kPadTitleSize - 1);
-        MessageBoxA(hwnd, message, "Tornel for Windows", MB_OK | MB_ICONWARNING);
+        TellTooLongForPad(hwnd);
     }
 }
 
@@ -122,14 +144,42 @@ void PadLoopButton(HWND hwnd, int p, int down) {
     InvalidateLoopButton(hwnd, p);
 }
 
-void PadLoadButton(HWND hwnd, int p) {
+namespace {
+
+// The pad falls silent and lets go of its sample before it takes another.
+void ReleasePad(int p) {
     EngineCloseChannel(g_mixer, p + 1, 0);
     if (g_padSample[p] != 0) {
         EngineFreeSample(g_mixer, g_padSample[p]);
         g_padSample[p] = 0;
     }
-    PadChooseFile(hwnd, p);
+}
+
+void ShowPadLoaded(HWND hwnd, int p) {
     g_pressed = PRESS_NONE;
     InvalidateArea(hwnd, kPadListLeft, kPadListTop, kPadListRight, kPadListBottom);
     InvalidateLoadButton(hwnd, p);
+}
+
+}  // namespace
+
+void PadLoadButton(HWND hwnd, int p) {
+    ReleasePad(p);
+    PadChooseFile(hwnd, p);
+    ShowPadLoaded(hwnd, p);
+}
+
+// The name the dialog would have given as the file title: the last part of
+// the path.
+void PadLoadFile(HWND hwnd, int p, const char* path) {
+    ReleasePad(p);
+    const char* name = PathFileName(path);
+    if (std::strlen(path) >= kPadPathSize || std::strlen(name) >= kPadTitleSize) {
+        TellTooLongForPad(hwnd);
+    } else {
+        std::strcpy(g_padPath[p], path);
+        std::strcpy(g_padTitle[p], name);
+        PadLoad(p);
+    }
+    ShowPadLoaded(hwnd, p);
 }

@@ -79,6 +79,8 @@ public:
     virtual void MenuCheckChanged(HMENU /*menu*/, UINT /*id*/, bool /*checked*/) {}
     // Pixels inside `dirty` changed on the surface and should reach the screen.
     virtual void Present(const RECT& /*dirty*/) {}
+    // The window takes dropped files from now on (or no longer).
+    virtual void DropsAccepted(HWND /*hwnd*/, bool /*accept*/) {}
     // The wait cursor goes up (busy) or comes down; it must show at once,
     // since the GUI thread goes on working without pumping messages.
     virtual void BusyCursor(bool /*busy*/) {}
@@ -101,6 +103,11 @@ Host* CurrentHost();
 // Host-side entry points into the core.
 // Queues an input message for the window (pointer, key, close, command).
 void PostHostMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+// A drop of `paths` at `at` (client coordinates) for WM_DROPFILES; the
+// window that takes it finishes it (DragFinish).
+HDROP CreateHostDrop(std::vector<std::string> paths, POINT at);
+// Whether the window has asked for dropped files (DragAcceptFiles).
+bool AcceptsDrops(HWND hwnd);
 // The window's pixels (read by the host to present them).
 const Surface& WindowSurface(HWND hwnd);
 // The one main window, or null.

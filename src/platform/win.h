@@ -46,6 +46,7 @@ using ATOM = WORD;
 using MMRESULT = UINT;
 using MCIERROR = DWORD;
 using UINT_PTR = std::uintptr_t;
+using ULONG_PTR = std::uintptr_t;
 using HRESULT = LONG;
 
 constexpr BOOL TRUE = 1;
@@ -133,6 +134,7 @@ constexpr UINT WM_KEYUP = 0x0101;
 constexpr UINT WM_CHAR = 0x0102;
 constexpr UINT WM_SYSKEYDOWN = 0x0104;
 constexpr UINT WM_SYSKEYUP = 0x0105;
+constexpr UINT WM_COPYDATA = 0x004A;
 constexpr UINT WM_INITDIALOG = 0x0110;
 constexpr UINT WM_COMMAND = 0x0111;
 constexpr UINT WM_TIMER = 0x0113;
@@ -142,6 +144,17 @@ constexpr UINT WM_LBUTTONUP = 0x0202;
 constexpr UINT WM_LBUTTONDBLCLK = 0x0203;
 constexpr UINT WM_RBUTTONDOWN = 0x0204;
 constexpr UINT WM_RBUTTONUP = 0x0205;
+
+// The desktop's media keys and controls: the command in lParam's high word,
+// below the device bits.
+constexpr UINT WM_APPCOMMAND = 0x0319;
+constexpr int APPCOMMAND_MEDIA_NEXTTRACK = 11;
+constexpr int APPCOMMAND_MEDIA_PREVIOUSTRACK = 12;
+constexpr int APPCOMMAND_MEDIA_STOP = 13;
+constexpr int APPCOMMAND_MEDIA_PLAY_PAUSE = 14;
+constexpr int APPCOMMAND_MEDIA_PLAY = 46;
+constexpr int APPCOMMAND_MEDIA_PAUSE = 47;
+constexpr int GET_APPCOMMAND_LPARAM(LPARAM lp) { return HIWORD(static_cast<std::uintptr_t>(lp)) & 0x0FFF; }
 
 // Key-down lParam: bit 30 = the key was already down (auto-repeat).
 constexpr LPARAM KF_REPEAT_LPARAM_BIT = 1 << 30;
@@ -197,6 +210,13 @@ struct CREATESTRUCTA {
     const char* lpszName;
     const char* lpszClass;
     DWORD dwExStyle;
+};
+
+// WM_COPYDATA's lParam: bytes handed to a window, valid while it handles them.
+struct COPYDATASTRUCT {
+    ULONG_PTR dwData;
+    DWORD cbData;
+    void* lpData;
 };
 
 struct MSG {
@@ -389,6 +409,18 @@ DWORD CommDlgExtendedError();
 
 HINSTANCE ShellExecuteA(HWND owner, const char* verb, const char* file, const char* parameters,
                         const char* directory, int showCmd);
+
+// Files dropped on a window that accepts them: WM_DROPFILES with the drop in
+// wParam, which the window finishes. DragQueryFileA with index 0xFFFFFFFF
+// gives the count; with no buffer, a name's length without terminator.
+constexpr UINT WM_DROPFILES = 0x0233;
+struct DropFiles;
+using HDROP = DropFiles*;
+void DragAcceptFiles(HWND hwnd, BOOL accept);
+UINT DragQueryFileA(HDROP drop, UINT index, char* file, UINT size);
+// The point in client coordinates; TRUE when it lies in the client area.
+BOOL DragQueryPoint(HDROP drop, POINT* point);
+void DragFinish(HDROP drop);
 
 // ---------------------------------------------------------------------------
 // [SECTION] Kernel: directory, language, files

@@ -67,6 +67,8 @@ BOOL Korvex_OnCreate(HWND hwnd, CREATESTRUCTA* /*create*/) {
     StoreStartDirectory();
     ChooseDocuments();
     CdInit();
+    // Sound files, set files and discs come from the file manager too.
+    DragAcceptFiles(hwnd, TRUE);
     s_consoleUp = true;
     return TRUE;
 }

@@ -3,10 +3,14 @@
 #include "shell/main_window.h"
 
 #include "cd/cd_timers.h"
+#include "cd/media_keys.h"
+#include "commands/file_drop.h"
+#include "commands/hand_over.h"
 #include "commands/menu_commands.h"
 #include "pads/keyboard.h"
 #include "panel/panel_paint.h"
 #include "panel/pointer.h"
+#include "platform/drop_query.h"
 #include "shell/console_state.h"
 
 using namespace win;
@@ -83,6 +87,16 @@ LRESULT KorvexWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         case WM_COMMAND:
             Korvex_OnCommand(hwnd, LOWORD(wParam), reinterpret_cast<HWND>(lParam), HIWORD(wParam));
             return 0;
+        case WM_COPYDATA:
+            return Korvex_OnCopyData(hwnd, reinterpret_cast<HWND>(wParam), reinterpret_cast<COPYDATASTRUCT*>(lParam));
+        case WM_DROPFILES:
+            Korvex_OnDropFiles(hwnd, reinterpret_cast<HDROP>(wParam));
+            return 0;
+        case kMsgQueryDrop:
+            return Korvex_OnQueryDrop(hwnd, reinterpret_cast<HDROP>(wParam));
+        case WM_APPCOMMAND:
+            if (Korvex_OnAppCommand(hwnd, GET_APPCOMMAND_LPARAM(lParam))) return TRUE;
+            return DefWindowProcA(hwnd, msg, wParam, lParam);
         case WM_TIMER:
             Korvex_OnTimer(hwnd, static_cast<UINT>(wParam));
             return 0;

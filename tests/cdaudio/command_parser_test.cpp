@@ -80,6 +80,12 @@ TEST(CommandParser, ReadsFlagsInAnyOrderWhateverTheirCaseAndBlanks)
     EXPECT_EQ(set.error, 0u);
     EXPECT_TRUE(set.doorOpen);
     EXPECT_EQ(set.timeFormat, TimeFormat::Msf);
+    Command insert = ParseCommand("set cdaudio door closed disc \"/home/dj/My Disc\" wait");
+    EXPECT_EQ(insert.error, 0u);
+    EXPECT_TRUE(insert.doorClosed);
+    EXPECT_TRUE(insert.wait);
+    EXPECT_EQ(insert.disc, "/home/dj/My Disc");
+    EXPECT_EQ(ParseCommand("set cdaudio disc /a/b.cue door closed").disc, "/a/b.cue");
     EXPECT_EQ(ParseCommand("set cdaudio time format ms").timeFormat, TimeFormat::Milliseconds);
     EXPECT_EQ(ParseCommand("set cdaudio time format tmsf").timeFormat, TimeFormat::Tmsf);
 
@@ -121,6 +127,10 @@ TEST(CommandParser, RefusesWithTheNumbersADriveGives)
         {"set cdaudio time format", MCIERR_MISSING_PARAMETER},
         {"set cdaudio time format frames", MCIERR_BAD_CONSTANT},
         {"open cdaudio alias", MCIERR_MISSING_STRING_ARGUMENT},
+        {"set cdaudio door closed disc", MCIERR_MISSING_STRING_ARGUMENT},
+        {"set cdaudio door closed disc \"\"", MCIERR_MISSING_STRING_ARGUMENT},
+        {"set cdaudio disc /a door open", MCIERR_MISSING_PARAMETER},
+        {"set cdaudio door closed disc /a disc /b", MCIERR_DUPLICATE_FLAGS},
         // Malformed integers.
         {"status cdaudio length track", MCIERR_BAD_INTEGER},
         {"status cdaudio length track x", MCIERR_BAD_INTEGER},

@@ -33,6 +33,7 @@ usr/share/icons/hicolor/48x48/apps/org.tornel.Tornel.png
 usr/share/icons/hicolor/64x64/apps/org.tornel.Tornel.png
 usr/share/man/man1/tornel.1.gz
 usr/share/metainfo/org.tornel.Tornel.metainfo.xml
+usr/share/mime/packages/org.tornel.Tornel.xml
 usr/share/tornel/demo-disc/01-first-light.wav
 usr/share/tornel/demo-disc/02-night-drive.wav
 usr/share/tornel/demo-disc/03-tin-robots.wav

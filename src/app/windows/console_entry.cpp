@@ -7,9 +7,12 @@
 
 #include "app/startup.h"
 #include "app/windows/program_folder.h"
+#include "app/windows/set_file_argument.h"
 #include "platform/core/system.h"
 
 int StartTornel(const StartupOptions& options) {
+    // A second console would fight the first for the sound device and the drive.
+    if (winapp::HandOverOrLoadSetFileArgument()) return 0;
     const std::string folder =
         options.programFolder.empty() ? win::core::system::ProgramFolder() : options.programFolder;
     const std::string missing = winapp::MissingDemoMessage(folder);

@@ -41,6 +41,18 @@ public:
         while (at_ < text_.size() && !IsBlank(text_[at_])) ++at_;
         return text_.substr(begin, at_ - begin);
     }
+    // A word, or the text between two double quotes (which may hold
+    // blanks), without the quotes; an unclosed quote runs to the end.
+    std::string_view NextQuoted()
+    {
+        SkipBlanks();
+        if (at_ == text_.size() || text_[at_] != '"') return Next();
+        std::size_t begin = ++at_;
+        std::size_t end = text_.find('"', begin);
+        if (end == std::string_view::npos) end = text_.size();
+        at_ = end == text_.size() ? end : end + 1;
+        return text_.substr(begin, end - begin);
+    }
     std::size_t Mark() const { return at_; }
     void Rewind(std::size_t mark) { at_ = mark; }
 
@@ -102,7 +114,7 @@ MCIERROR ParseInteger(std::string_view text, std::int64_t& value)
 // What a keyword does once its words are matched.
 enum class Action {
     Notify, Wait, Shareable, Alias, OpenOnly, Track, Start, From, To, ToStart, ToEnd, TimeFormat, DoorOpen,
-    DoorClosed, Audio, Video, On, Off, Item, ItemWithIndex,
+    DoorClosed, Disc, Audio, Video, On, Off, Item, ItemWithIndex,
 };
 
 struct Keyword {
@@ -123,7 +135,8 @@ constexpr Keyword kSet[] = {{"time format", Action::TimeFormat},
                             {"audio", Action::Audio},
                             {"video", Action::Video},
                             {"on", Action::On},
-                            {"off", Action::Off}};
+                            {"off", Action::Off},
+                            {"disc", Action::Disc}};
 constexpr Keyword kStatus[] = {
     {"current track", Action::Item, Item::CurrentTrack, 8},
     {"length", Action::Item, Item::Length, 1},
@@ -287,6 +300,11 @@ MCIERROR Apply(const Keyword& keyword, Words& words, Command& c, std::uint64_t& 
         if (words.AtEnd()) return MCIERR_MISSING_STRING_ARGUMENT;
         c.alias = words.Next();
         return 0;
+    case Action::Disc:
+        if (!c.disc.empty()) return MCIERR_DUPLICATE_FLAGS;
+        if (words.AtEnd()) return MCIERR_MISSING_STRING_ARGUMENT;
+        c.disc = words.NextQuoted();
+        return c.disc.empty() ? MCIERR_MISSING_STRING_ARGUMENT : 0;
     case Action::Track:
         if (MCIERROR e = Once(c.hasTrack)) return e;
         return ParseInteger(words.Next(), c.track);
@@ -363,6 +381,7 @@ MCIERROR CheckCombination(const Command& c)
         if (!c.hasTimeFormat && !c.doorOpen && !c.doorClosed && !c.hasAudio && !c.video) {
             return MCIERR_MISSING_PARAMETER;
         }
+        if (!c.disc.empty() && !c.doorClosed) return MCIERR_MISSING_PARAMETER;
         if ((c.doorOpen && c.doorClosed) || (c.on && c.off)) return MCIERR_FLAGS_NOT_COMPATIBLE;
         return (c.hasAudio || c.video) && !c.on && !c.off ? MCIERR_MISSING_PARAMETER : 0;
     case Verb::Seek: {

@@ -64,6 +64,7 @@ struct Command {
     bool video = false;             // set ... video
     bool on = false;
     bool off = false;
+    std::string_view disc;          // set ... door closed disc "PATH": the disc put in ("" when none)
     std::string_view alias;         // open ... alias A ("" when none)
     bool shareable = false;
     bool openOnly = false;          // sysinfo ... open

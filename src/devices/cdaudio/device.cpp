@@ -330,19 +330,21 @@ private:
 
     MCIERROR Set(const Command& c)
     {
+        // A disc put in by name goes into the virtual drive only.
+        if (!c.disc.empty() && !drive_.Virtual()) return MCIERR_UNSUPPORTED_FUNCTION;
         if (c.hasTimeFormat) format_ = c.timeFormat;
         if (c.hasAudio) {
             muted_ = c.off ? muted_ | ChannelBits(c.audio) : muted_ & ~ChannelBits(c.audio);
             SetLevel(level_);
         }
-        if (c.doorOpen) {
+        if (c.doorOpen || !c.disc.empty()) {
             // The player lets go of the disc before it leaves the drive.
             transport_.SetDisc(nullptr);
             transportDisc_ = nullptr;
             drive_.OpenDoor();
         }
         if (c.doorClosed) {
-            drive_.CloseDoor();
+            drive_.CloseDoor(std::string(c.disc));
             SyncDisc();
             if (!drive_.Current() && !drive_.MissingFile().empty()) return MCIERR_FILE_NOT_FOUND;
         }

@@ -19,7 +19,7 @@ void Drive::OpenDoor()
     if (!device_.empty()) EjectDrive(device_);
 }
 
-void Drive::CloseDoor()
+void Drive::CloseDoor(const std::string& given)
 {
     doorOpen_ = false;
     if (!device_.empty()) {
@@ -27,8 +27,8 @@ void Drive::CloseDoor()
         Probe();
         return;
     }
-    if (disc_ || !askForDisc_) return;
-    std::string path = askForDisc_();
+    if (disc_ || (given.empty() && !askForDisc_)) return;
+    std::string path = given.empty() ? askForDisc_() : given;
     if (path.empty()) return;
     disc_ = OpenDisc(path, &missingFile_);
     if (!disc_ && !missingFile_.empty() && tellMissingFile_) tellMissingFile_(missingFile_);

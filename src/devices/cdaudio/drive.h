@@ -15,6 +15,7 @@ public:
 
     const std::shared_ptr<Disc>& Current() const { return disc_; }
     bool DoorOpen() const { return doorOpen_; }
+    bool Virtual() const { return device_.empty(); }
     // When the last disc given to the virtual drive was refused because a
     // file its sheet names is missing or unreadable: that name as the sheet
     // writes it; otherwise "".
@@ -22,9 +23,10 @@ public:
 
     // The disc leaves the drive. The caller must have let go of it first.
     void OpenDoor();
-    // A physical drive reads the disc it finds; an empty virtual drive asks
-    // for one, and stays empty when none is given or it cannot be read.
-    void CloseDoor();
+    // A physical drive reads the disc it finds; an empty virtual drive takes
+    // `given` (a folder, .cue or .toc), else asks for one, and stays empty
+    // when none is given or it cannot be read.
+    void CloseDoor(const std::string& given = {});
     // A physical drive looks for a disc put in since it last looked.
     void Probe();
 

@@ -27,6 +27,7 @@ struct Window {
     std::unique_ptr<Surface> surface;  // top-level windows only
     std::vector<RECT> update;          // update region, in bands (core/region.h)
     bool eraseRequested = false;       // recorded, never acted upon
+    bool acceptsDrops = false;         // DragAcceptFiles
 };
 
 struct Icon {

@@ -1,11 +1,15 @@
 #include "platform/qt/panel_widget.h"
 
+#include <QDropEvent>
+#include <QFile>
 #include <QKeyEvent>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <cmath>
 
+#include "platform/drop_query.h"
 #include "platform/host.h"
 #include "platform/qt/key_map.h"
 
@@ -129,5 +133,43 @@ void PanelWidget::focusOutEvent(QFocusEvent* event) {
 }
 
 bool PanelWidget::focusNextPrevChild(bool) { return false; }
+
+win::HDROP PanelWidget::MakeDrop(const QDropEvent& event) const {
+    const QList<QUrl> urls = event.mimeData()->urls();
+    if (urls.isEmpty()) return nullptr;
+    std::vector<std::string> paths;
+    for (const QUrl& url : urls) {
+        if (!url.isLocalFile()) return nullptr;
+        paths.push_back(QFile::encodeName(url.toLocalFile()).toStdString());
+    }
+    const QPoint at = event.position().toPoint();
+    return win::CreateHostDrop(std::move(paths), win::POINT{at.x(), at.y()});
+}
+
+// Files are let in at once, wherever they enter: a refused entry would
+// bring no moves to ask about.
+void PanelWidget::dragEnterEvent(QDragEnterEvent* event) {
+    if (event->mimeData()->hasUrls()) event->acceptProposedAction();
+}
+
+// The window decides for each place; where it would do nothing the pointer
+// shows the desktop's "no".
+void PanelWidget::dragMoveEvent(QDragMoveEvent* event) {
+    const win::HDROP drop = MakeDrop(*event);
+    if (drop && win::SendMessageA(hwnd_, kMsgQueryDrop, reinterpret_cast<win::WPARAM>(drop), 0) != 0) {
+        event->setDropAction(Qt::CopyAction);
+        event->accept();
+    } else {
+        event->ignore();
+    }
+}
+
+void PanelWidget::dropEvent(QDropEvent* event) {
+    const win::HDROP drop = MakeDrop(*event);
+    if (!drop) return;
+    event->setDropAction(Qt::CopyAction);
+    event->accept();
+    win::PostHostMessage(hwnd_, win::WM_DROPFILES, reinterpret_cast<win::WPARAM>(drop), 0);
+}
 
 }  // namespace qthost

@@ -25,11 +25,17 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
     // Tab is a key like any other here, not a focus move.
     bool focusNextPrevChild(bool next) override;
 
 private:
     void PostPointer(win::UINT msg, const QMouseEvent& event);
+    // The dragged files as a drop at the event's place; null for anything
+    // but local files.
+    win::HDROP MakeDrop(const QDropEvent& event) const;
 
     win::HWND hwnd_;
     std::set<win::UINT> held_;  // keys down as far as the window knows

@@ -74,6 +74,10 @@ public:
         if (HostWindow* w = Find(hwnd)) w->AttachMenu(menu);
     }
 
+    void DropsAccepted(win::HWND hwnd, bool accept) override {
+        if (HostWindow* w = Find(hwnd)) w->Panel()->setAcceptDrops(accept);
+    }
+
     void MenuCheckChanged(win::HMENU menu, win::UINT id, bool checked) override {
         for (auto& [hwnd, w] : windows_) w->SetChecked(menu, id, checked);
     }
