@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "app/devices.h"
+#include "app/program_midi.h"
 #include "app/program_files.h"
 #include "app/startup_report.h"
 #include "audio/sound_card.h"
@@ -54,6 +55,7 @@ int RunConsole(bool check) {
     cdaudio::Options drive = ProgramDriveOptions();
     drive.initialDisc = files.DemoDisc().string();
     const ProgramDevices devices(drive);
+    InstallProgramMidi();
     if (check) ReportStartupAndClose(files);
     return WinMain(win::GetModuleHandleA(nullptr), nullptr, const_cast<char*>(""), win::SW_SHOWNORMAL);
 }

@@ -9,6 +9,7 @@
 
 #include "cd/program_list.h"
 #include "commands/set_file.h"
+#include "commands/set_file_midi.h"
 #include "pads/sample_pads.h"
 #include "pads/wave_rate.h"
 #include "shell/console_state.h"
@@ -29,6 +30,7 @@ struct Reader {
     int section = kPadSection;
     int pad = 0;
     int loop = 0;
+    MidiSectionReader midi;
 };
 
 // Reads one piece of a line, without its line end (LF or CR LF). Returns
@@ -162,7 +164,7 @@ void ReadLine(Reader& reader, const char* line) {
         case kListSection: ReadListLine(line); break;
         case kLoopSection: ReadLoopLine(reader, line); break;
         case kRateSection: ReadRateLine(line); break;
-        default: break;
+        default: MidiSectionReadLine(reader.midi, line); break;
     }
 }
 

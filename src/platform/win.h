@@ -142,11 +142,13 @@ constexpr UINT WM_LBUTTONUP = 0x0202;
 constexpr UINT WM_LBUTTONDBLCLK = 0x0203;
 constexpr UINT WM_RBUTTONDOWN = 0x0204;
 constexpr UINT WM_RBUTTONUP = 0x0205;
+constexpr UINT WM_APP = 0x8000;  // from here on, the program's own messages
 
 // Key-down lParam: bit 30 = the key was already down (auto-repeat).
 constexpr LPARAM KF_REPEAT_LPARAM_BIT = 1 << 30;
 constexpr UINT KF_REPEAT = 0x4000;  // the same bit in the high word
 
+constexpr UINT VK_ESCAPE = 0x1B;
 constexpr UINT VK_SPACE = 0x20;
 constexpr UINT VK_NUMPAD0 = 0x60;  // 0x60..0x69: keypad digits
 

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "cd/cd_transport.h"
+#include "pads/midi_console.h"
 #include "pads/sample_pads.h"
 #include "panel/panel_paint.h"
 #include "shell/console_state.h"
@@ -67,6 +68,7 @@ BOOL Korvex_OnCreate(HWND hwnd, CREATESTRUCTA* /*create*/) {
     StoreStartDirectory();
     ChooseDocuments();
     CdInit();
+    MidiInputsOpen(hwnd);
     s_consoleUp = true;
     return TRUE;
 }
@@ -76,6 +78,7 @@ BOOL Korvex_OnCreate(HWND hwnd, CREATESTRUCTA* /*create*/) {
 void Korvex_OnDestroy(HWND /*hwnd*/) {
     if (!s_consoleUp) return;
     s_consoleUp = false;
+    MidiInputsClose();
     MixerClose();
     for (HBITMAP& bitmap : g_bitmaps) {
         DeleteObject(bitmap);
