@@ -30,6 +30,9 @@ int KindNamed(const char* name) {
 }  // namespace
 
 int MidiSectionFormat(char* out, int room) {
+    if (room <= 0) return 0;
+    out[0] = '\0';
+    if (MidiMapIsDefault()) return 0;
     int length = std::snprintf(out, static_cast<std::size_t>(room), "*\n%s\n", kSectionStart);
     for (int c = 0; c < kMidiControlCount && length >= 0 && length < room; ++c) {
         const MidiTrigger& t = g_midiMap[c];
@@ -39,7 +42,7 @@ int MidiSectionFormat(char* out, int room) {
                                 MidiControlName(c), kind, t.channel, t.number);
     }
     if (length < 0 || length >= room) {
-        if (room > 0) out[0] = '\0';
+        out[0] = '\0';
         return 0;
     }
     return length;

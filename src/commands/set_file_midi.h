@@ -10,7 +10,9 @@
 constexpr int kMidiSectionMaxBytes = 2 + 10 + kMidiControlCount * 32;
 
 // Writes the section into `out` (with room for `room` bytes, terminator
-// included); returns the bytes written, 0 when they would not fit.
+// included); returns the bytes written, 0 when they would not fit. The
+// map the console starts with writes nothing: the file is then the same
+// as one without MIDI, byte for byte.
 int MidiSectionFormat(char* out, int room);
 
 // Reading: lines of the sections after the rate's. The map changes only

@@ -68,6 +68,15 @@ namespace {
 [[maybe_unused]] const bool s_startMap = (MidiMapDefault(), true);
 }  // namespace
 
+bool MidiMapIsDefault() {
+    for (int c = 0; c < kMidiControlCount; ++c) {
+        const bool pad = c < MIDI_PLAY_PAD + 7;
+        const MidiTrigger start = pad ? MidiTrigger{MIDI_NOTE, 0, kDrumNotes[c]} : MidiTrigger{MIDI_NONE, 0, 0};
+        if (!Same(g_midiMap[c], start)) return false;
+    }
+    return true;
+}
+
 int MidiMapFind(int kind, int channel, int number) {
     for (int c = 0; c < kMidiControlCount; ++c) {
         if (Matches(g_midiMap[c], kind, channel, number)) return c;

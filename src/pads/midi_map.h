@@ -51,6 +51,7 @@ bool MidiControlIsFader(int control);
 // Notes 36, 38, 40, 41, 43, 45, 47 on any channel play pads 1 to 7.
 void MidiMapDefault();
 void MidiMapClear();
+bool MidiMapIsDefault();
 // The control that a message of this kind, channel and number works, or -1.
 int MidiMapFind(int kind, int channel, int number);
 // Gives the control this trigger, taking it from any control that had it.
