@@ -8,7 +8,7 @@
 
 // wParam: the message (status | data 1 << 8 | data 2 << 16), 0 when its
 // source has gone; lParam: the source's number.
-constexpr win::UINT WM_MIDI_INPUT = win::WM_APP + 1;
+constexpr win::UINT WM_MIDI_INPUT = 0x8000 + 1;  // WM_APP + 1: the program's own
 
 void Korvex_OnMidi(win::HWND hwnd, std::uint32_t message, std::uint32_t source);
 // The map back to its start, learning off, nothing held.

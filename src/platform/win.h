@@ -142,7 +142,6 @@ constexpr UINT WM_LBUTTONUP = 0x0202;
 constexpr UINT WM_LBUTTONDBLCLK = 0x0203;
 constexpr UINT WM_RBUTTONDOWN = 0x0204;
 constexpr UINT WM_RBUTTONUP = 0x0205;
-constexpr UINT WM_APP = 0x8000;  // from here on, the program's own messages
 
 // Key-down lParam: bit 30 = the key was already down (auto-repeat).
 constexpr LPARAM KF_REPEAT_LPARAM_BIT = 1 << 30;

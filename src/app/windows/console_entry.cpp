@@ -5,6 +5,7 @@
 // loads.
 #include <string>
 
+#include "app/program_midi.h"
 #include "app/windows/program_folder.h"
 #include "app/windows/windows_devices.h"
 #include "audio/sound_card.h"
@@ -33,5 +34,6 @@ extern "C" __declspec(dllexport) int TornelRun(HINSTANCE instance, int showCmd) 
     SetTimer(nullptr, 0, 0, ReleaseCard);
     const std::string demoDisc = folder + "\\demo-disc";
     const winapp::WindowsDevices devices(winapp::IsFolder(demoDisc) ? demoDisc : std::string());
+    InstallProgramMidi();
     return WinMain(instance, nullptr, const_cast<char*>(""), showCmd);
 }
