@@ -53,7 +53,7 @@ bench: build
 # merges what it finds new into fuzz/corpus; `make test` replays that corpus.
 FUZZ_BUILD   ?= build-fuzz
 FUZZ_SECONDS ?= 60
-FUZZ_TARGETS ?= command_parser cdaudio_device disc_cue disc_toc disc_folder sample_loader set_file
+FUZZ_TARGETS ?= command_parser cdaudio_device disc_cue disc_toc disc_folder sample_loader set_file midi_decoder
 fuzz: deps
 	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Debug \
 		-DTORNEL_FUZZ=ON -DTORNEL_SANITIZE=ON -DTORNEL_BENCH=OFF \

@@ -22,7 +22,7 @@ HOST=x86_64-w64-mingw32
 
 if [ "$1" = --prefix ]; then echo "$PREFIX"; exit 0; fi
 
-CORE="googletest freetype libsoxr portaudio19"
+CORE="googletest freetype libsoxr portaudio19 rtmidi"
 CODECS="libogg libvorbis flac opus mpg123 lame"
 STAMPS=$PREFIX/.built
 mkdir -p "$STAMPS" "$SOURCES"
@@ -106,6 +106,11 @@ build_portaudio19() {
     # DLL for this host.
     cmake_package portaudio19 -DPA_USE_WMME=ON -DPA_USE_WASAPI=OFF -DPA_USE_DS=OFF \
         -DPA_USE_WDMKS=OFF -DPA_USE_WDMKS_DEVICE_INFO=OFF -DPA_USE_ASIO=OFF
+}
+build_rtmidi() {
+    # Static, into the console's DLL, with the system's multimedia MIDI
+    # input alone (no JACK on Windows).
+    cmake_package rtmidi -DBUILD_SHARED_LIBS=OFF -DRTMIDI_API_JACK=OFF -DRTMIDI_BUILD_TESTING=OFF
 }
 build_libogg() {
     # Static, into each library that uses it: its DLL's .def names it

@@ -4,6 +4,7 @@ set -e
 PACKAGES="cmake ninja-build g++ pkg-config make
 qt6-base-dev libgl-dev portaudio19-dev libsndfile1-dev libsoxr-dev libpulse-dev libjack-jackd2-dev
 libcdio-dev libcdio-paranoia-dev libfreetype-dev libfontconfig-dev
+librtmidi-dev libjack-jackd2-dev jackd2
 fonts-ipafont-gothic fonts-liberation2
 libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev
 dpkg-dev desktop-file-utils appstream lintian

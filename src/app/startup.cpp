@@ -4,6 +4,7 @@
 
 #include "app/disc_prompt.h"
 #include "app/installed_drive.h"
+#include "app/program_midi.h"
 #include "audio/sound_card.h"
 #include "shell/main_window.h"
 #ifdef _WIN32
@@ -52,6 +53,7 @@ int RunConsole(const StartupOptions& options, const std::string& documentFolder,
 #ifdef _WIN32
     win32::UseCdDrive(win32::ChooseCdDrive(win32::MachineHasCdDrive(), win32::SystemCommandSender()));
 #endif
+    InstallProgramMidi();
     if (beforeLoop) beforeLoop(installed.Drive());
     const win::HINSTANCE instance = options.instance ? options.instance : win::GetModuleHandleA(nullptr);
     const int result = WinMain(instance, nullptr, const_cast<char*>(""), options.showCmd);

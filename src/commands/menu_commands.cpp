@@ -3,6 +3,7 @@
 
 #include "commands/dialogs.h"
 #include "commands/set_file.h"
+#include "pads/midi_learn.h"
 #include "pads/sample_pads.h"
 #include "panel/primitives.h"
 #include "shell/console_state.h"
@@ -44,6 +45,7 @@ void Korvex_OnCommand(HWND hwnd, int id, HWND control, UINT notifyCode) {
             RunDialog(hwnd, "DIALOG_WVLOOP", WaveLoopDlgProc);
             InvalidateArea(hwnd, 440, 258, 616, 408);
             break;
+        case IDM_MIDILEARN: MidiLearnStart(hwnd); break;
         case IDM_BRIEFHELP: RunDialog(hwnd, "DIALOG_BRIEF", BriefDlgProc); break;
         case IDM_HELP: ShowDocument(hwnd, g_helpPath); break;
         default:

@@ -12,6 +12,7 @@
 #include "commands/old_code_page.h"
 #include "commands/pad_file_search.h"
 #include "commands/set_file.h"
+#include "commands/set_file_midi.h"
 #include "pads/sample_pads.h"
 #include "pads/wave_rate.h"
 #include "shell/console_state.h"
@@ -34,6 +35,7 @@ struct Reader {
     int loop = 0;
     std::string folder;  // the set file's, where its pads' files are looked for
     std::vector<MissingPadFile> missing;
+    MidiSectionReader midi;
 };
 
 struct PadFields {
@@ -201,7 +203,7 @@ void ReadLine(Reader& reader, const char* line) {
         case kListSection: ReadListLine(line); break;
         case kLoopSection: ReadLoopLine(reader, line); break;
         case kRateSection: ReadRateLine(line); break;
-        default: break;
+        default: MidiSectionReadLine(reader.midi, line); break;
     }
 }
 

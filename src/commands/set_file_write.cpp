@@ -8,6 +8,7 @@
 #include <string>
 
 #include "commands/set_file.h"
+#include "commands/set_file_midi.h"
 #include "shell/console_state.h"
 
 using namespace win;
@@ -16,9 +17,9 @@ namespace {
 
 constexpr int kNumberLine = 12;  // "-2147483648\n"
 // Header, seven pad lines (title, blank, path, line feed), three "*" lines,
-// up to twenty list numbers, seven loop counts and the rate.
+// up to twenty list numbers, seven loop counts, the rate and the MIDI map.
 constexpr int kSetFileMaxBytes = 64 + kPadCount * (kPadTitleSize + kPadPathSize) + 3 * 2 +
-                                 (kListCapacity + kPadCount + 1) * kNumberLine;
+                                 (kListCapacity + kPadCount + 1) * kNumberLine + kMidiSectionMaxBytes;
 
 struct Text {
     char bytes[kSetFileMaxBytes];
@@ -46,6 +47,7 @@ void FormatSetFile(Text& text) {
     for (int p = 0; p < kPadCount; ++p) Append(text, "%d\n", g_padLoopCount[p]);
     Append(text, "*\n");
     Append(text, "%d\n", g_waveRate);
+    text.length += MidiSectionFormat(text.bytes + text.length, kSetFileMaxBytes - text.length);
 }
 
 bool WriteAndClose(HANDLE file, const char* bytes, int length) {

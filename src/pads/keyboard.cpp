@@ -13,11 +13,6 @@ using namespace win;
 
 namespace {
 
-// One row of seven keys, pad 0 first.
-constexpr UINT kPlayKeys[kPadCount] = {'Z', 'X', 'C', 'V', 'B', 'N', 'M'};
-constexpr UINT kStopKeys[kPadCount] = {'A', 'S', 'D', 'F', 'G', 'H', 'J'};
-constexpr UINT kLoopKeys[kPadCount] = {'Q', 'W', 'E', 'R', 'T', 'Y', 'U'};
-
 // Digits 1..5 place the CD balance knob, 6..9 and 0 the wave balance knob.
 constexpr int kCdKnobX[5] = {451, 466, 476, 486, 501};
 constexpr int kWaveKnobX[5] = {551, 566, 576, 586, 601};
@@ -67,9 +62,9 @@ void Korvex_OnKeyDown(HWND hwnd, UINT vk, BOOL, int, UINT flags) {
     request.loops = 0;
 
     const int held = g_pressed;
-    const int play = PadOfKey(kPlayKeys, vk);
-    const int stop = PadOfKey(kStopKeys, vk);
-    const int loop = PadOfKey(kLoopKeys, vk);
+    const int play = PadOfKey(kPadPlayKeys, vk);
+    const int stop = PadOfKey(kPadStopKeys, vk);
+    const int loop = PadOfKey(kPadLoopKeys, vk);
     if (play >= 0) {
         PlayPad(hwnd, request, play);
     } else if (stop >= 0) {
@@ -93,8 +88,8 @@ void Korvex_OnKeyDown(HWND hwnd, UINT vk, BOOL, int, UINT flags) {
 
 void Korvex_OnKeyUp(HWND hwnd, UINT vk, BOOL, int, UINT) {
     const int held = g_pressed;
-    const int play = PadOfKey(kPlayKeys, vk);
-    const int loop = PadOfKey(kLoopKeys, vk);
+    const int play = PadOfKey(kPadPlayKeys, vk);
+    const int loop = PadOfKey(kPadLoopKeys, vk);
     if (play >= 0 && g_padLoaded[play] == 1) {
         g_pressed = PRESS_NONE;
         DrawPlayLamp(hwnd, play, 0);

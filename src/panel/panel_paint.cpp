@@ -13,6 +13,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "pads/midi_learn.h"
 #include "panel/buttons.h"
 #include "panel/panel_bitmaps.h"
 #include "panel/panel_gdi.h"
@@ -296,6 +297,10 @@ void PaintModeTexts(HDC dc) {
     }
 }
 
+void PaintMidiLearnLine(HDC dc) {
+    if (const char* line = MidiLearnLine()) DisplayText(dc, kMidiLearnLineRect.left, kMidiLearnLineRect.top, line);
+}
+
 void PaintTexts(HDC dc) {
     // "ＭＳゴシック" in Shift-JIS; the font mapper substitutes where it is missing.
     HFONT font = CreateFontA(8, 6, 0, 0, FW_BOLD, 0, 0, 0, SHIFTJIS_CHARSET, 0, 0, 0, FIXED_PITCH,
@@ -306,6 +311,7 @@ void PaintTexts(HDC dc) {
     PaintProgramList(dc);
     PaintReadouts(dc);
     PaintModeTexts(dc);
+    PaintMidiLearnLine(dc);
     SelectObject(dc, previous);
     DeleteObject(font);
 }

@@ -240,18 +240,17 @@ const FollowBox* FindFollowBox(int control) {
     return nullptr;
 }
 
+}  // namespace
+
 // Speed knob rows 305..355 give d = 25..-25: four percent and 441 samples
 // per second a row; the engine's reopen clamps the rate and sets the knob.
-constexpr int kSpeedCentreY = 330;
-
 void ApplySpeed(HWND hwnd) {
+    constexpr int kSpeedCentreY = 330;
     const int d = kSpeedCentreY - g_speedKnobY;
     g_waveSpeedPct = d * 100 / 25;
     g_waveRate = 22050 + d * 11025 / 25;
     MixerReopen(hwnd);
 }
-
-}  // namespace
 
 // ---------------------------------------------------------------------------
 // [SECTION] Handlers

@@ -13,3 +13,5 @@ void PanelClick(win::HWND hwnd, int x, int y, int down);
 // release will now act on nothing: a speed drag leaves its knob where the
 // rate in effect puts it, a volume drag brings its readout up to date.
 void AbandonDrag(win::HWND hwnd, int control);
+// The rate the speed knob's row stands for, applied as a drag's release does.
+void ApplySpeed(win::HWND hwnd);

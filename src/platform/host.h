@@ -68,6 +68,9 @@ public:
     // GetMessageA then ends the loop as if quit with code 0. With no timer
     // running the deadline lies about 24 days ahead.
     virtual bool WaitForInput(DWORD deadline) = 0;
+    // Called from any thread after it has posted a message: a WaitForInput
+    // in progress (or the next one) returns soon. It must not block.
+    virtual void Wake() {}
 
     // Window lifecycle and presentation: notices that a host without a
     // screen may ignore.

@@ -160,6 +160,7 @@ constexpr int GET_APPCOMMAND_LPARAM(LPARAM lp) { return HIWORD(static_cast<std::
 constexpr LPARAM KF_REPEAT_LPARAM_BIT = 1 << 30;
 constexpr UINT KF_REPEAT = 0x4000;  // the same bit in the high word
 
+constexpr UINT VK_ESCAPE = 0x1B;
 constexpr UINT VK_SPACE = 0x20;
 constexpr UINT VK_NUMPAD0 = 0x60;  // 0x60..0x69: keypad digits
 

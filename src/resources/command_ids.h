@@ -16,6 +16,7 @@ enum MenuCommand : int {
     IDM_WAVELOOP = 121,
     IDM_BRIEFHELP = 122,
     IDM_HELP = 124,
+    IDM_MIDILEARN = 125,
 };
 
 constexpr int IDC_SPEED_EDIT = 118;

@@ -29,6 +29,8 @@ constexpr MenuItem kSetting[] = {
     {nullptr, 0, kMenuSeparator, nullptr, 0},
     {"Wave Loop", IDM_WAVELOOP, 0, nullptr, 0},
     {"Wave Speed", IDM_WAVESPEED, 0, nullptr, 0},
+    {nullptr, 0, kMenuSeparator, nullptr, 0},
+    {"MIDI Learn", IDM_MIDILEARN, 0, nullptr, 0},
 };
 
 constexpr MenuItem kHelp[] = {

@@ -4,6 +4,8 @@
 
 #include <cstring>
 
+#include "pads/midi_console.h"
+
 using namespace win;
 
 namespace {
@@ -77,6 +79,7 @@ char g_setPath[kSetPathSize] = "";
 #undef KORVEX_SEVEN
 
 void ConsoleStateReset() {
+    MidiConsoleReset();
     g_cdState = CD_STOPPED;
     g_trackCount = 0;
     g_discLengthMs = 0;

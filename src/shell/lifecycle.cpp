@@ -4,6 +4,7 @@
 #include <string>
 
 #include "cd/cd_transport.h"
+#include "pads/midi_console.h"
 #include "pads/sample_pads.h"
 #include "panel/panel_bitmaps.h"
 #include "shell/console_state.h"
@@ -69,6 +70,7 @@ BOOL Korvex_OnCreate(HWND hwnd, CREATESTRUCTA* /*create*/) {
     CdInit();
     // Sound files, set files and discs come from the file manager too.
     DragAcceptFiles(hwnd, TRUE);
+    MidiInputsOpen(hwnd);
     s_consoleUp = true;
     return TRUE;
 }
@@ -78,6 +80,7 @@ BOOL Korvex_OnCreate(HWND hwnd, CREATESTRUCTA* /*create*/) {
 void Korvex_OnDestroy(HWND /*hwnd*/) {
     if (!s_consoleUp) return;
     s_consoleUp = false;
+    MidiInputsClose();
     MixerClose();
     for (HBITMAP& bitmap : g_bitmaps) {
         DeleteObject(bitmap);

@@ -8,6 +8,8 @@
 #include "commands/hand_over.h"
 #include "commands/menu_commands.h"
 #include "pads/keyboard.h"
+#include "pads/midi_console.h"
+#include "pads/midi_learn.h"
 #include "panel/panel_paint.h"
 #include "panel/pointer.h"
 #include "platform/drop_query.h"
@@ -69,6 +71,7 @@ LRESULT KorvexWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     const int y = GET_Y_LPARAM(lParam);
     const int repeat = static_cast<short>(LOWORD(static_cast<std::uintptr_t>(lParam)));
     const UINT keyFlags = HIWORD(static_cast<std::uintptr_t>(lParam));
+    if (MidiLearnTakesInput(hwnd, msg, wParam, lParam)) return 0;
     switch (msg) {
         case WM_CREATE:
             return Korvex_OnCreate(hwnd, reinterpret_cast<CREATESTRUCTA*>(lParam)) ? 0 : -1;
@@ -108,6 +111,9 @@ LRESULT KorvexWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
             return 0;
         case WM_LBUTTONUP:
             Korvex_OnLButtonUp(hwnd, x, y, static_cast<UINT>(wParam));
+            return 0;
+        case WM_MIDI_INPUT:
+            Korvex_OnMidi(hwnd, static_cast<std::uint32_t>(wParam), static_cast<std::uint32_t>(lParam));
             return 0;
         case WM_RBUTTONDOWN:
             Korvex_OnRButtonDown(hwnd, FALSE, x, y, static_cast<UINT>(wParam));

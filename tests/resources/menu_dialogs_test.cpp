@@ -44,7 +44,7 @@ TEST(Menu, BarHoldsFileSettingHelpWithTheirCommands) {
                                  {"Save As", 104, 0}, kRule, {"Exit", 101, 0}}));
     EXPECT_EQ(Items(bar[1].children, bar[1].childCount),
               (std::vector<Item>{{"CD loop", 0, res::kMenuPopup}, kRule, {"Wave Loop", 121, 0},
-                                 {"Wave Speed", 118, 0}}));
+                                 {"Wave Speed", 118, 0}, kRule, {"MIDI Learn", 125, 0}}));
     const res::MenuItem& cdLoop = bar[1].children[0];
     EXPECT_EQ(Items(cdLoop.children, cdLoop.childCount),
               (std::vector<Item>{{"ON", 106, res::kMenuChecked}, {"OFF", 107, 0}}));

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "app/startup.h"
+#include "app/program_midi.h"
 #include "app/windows/program_folder.h"
 #include "app/windows/set_file_argument.h"
 #include "platform/core/system.h"

@@ -1,10 +1,12 @@
 // The core's state record, the host slot and the reset used between tests.
 #include "platform/core/core_state.h"
 
+#include <atomic>
 #include <chrono>
 
 #include "platform/core/core_control.h"
 #include "platform/core/gdi_objects.h"
+#include "platform/core/thread_posts.h"
 
 namespace win {
 namespace core {
@@ -12,7 +14,8 @@ namespace core {
 namespace {
 
 CoreState* g_state = new CoreState();  // never freed: outlives static destructors
-Host* g_host = nullptr;
+// Atomic: threads that post messages wake the host through it.
+std::atomic<Host*> g_host{nullptr};
 
 // Stands in until a host is installed: real time, no waiting, every modal
 // question cancelled.
@@ -38,7 +41,8 @@ CoreState& State() { return *g_state; }
 
 Host& CurrentHostOrNull() {
     static NullHost nullHost;
-    return g_host ? *g_host : nullHost;
+    Host* host = g_host.load();
+    return host ? *host : nullHost;
 }
 
 Window* FindWindow(HWND hwnd) {
@@ -59,8 +63,11 @@ void ResetCore() {
 
 }  // namespace core
 
-void InstallHost(Host* host) { core::g_host = host; }
-Host* CurrentHost() { return core::g_host; }
+void InstallHost(Host* host) {
+    core::MarkGuiThread();
+    core::g_host.store(host);
+}
+Host* CurrentHost() { return core::g_host.load(); }
 
 HWND MainWindow() { return core::FindWindow(core::State().mainWindow); }
 

@@ -3,6 +3,7 @@
 #include "platform/core/call_log.h"
 #include "platform/core/core_control.h"
 #include "platform/core/core_state.h"
+#include "platform/core/thread_posts.h"
 
 namespace win {
 namespace core {
@@ -52,6 +53,7 @@ bool WaitMessage(MSG* msg, bool remove) {
 }  // namespace
 
 bool NextMessage(MSG* msg, bool remove, bool stopAtQuit) {
+    TakeThreadPosts();
     PostCdNotices();
     CoreState& s = State();
     if (!s.posted.empty()) {
@@ -139,7 +141,14 @@ LRESULT DispatchMessageA(const MSG* msg) {
     return core::Dispatch(*msg);
 }
 
+// From another thread, as on Windows: the message waits in a queue of its
+// own, and the host is woken to take it.
 BOOL PostMessageA(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (!core::OnGuiThread()) {
+        if (!core::PostFromThread(hwnd, msg, wParam, lParam)) return FALSE;
+        if (Host* host = CurrentHost()) host->Wake();
+        return TRUE;
+    }
     core::LogCall("PostMessageA", msg, wParam, lParam);
     if (hwnd && !core::FindWindow(hwnd)) return FALSE;
     core::State().posted.push_back(core::Make(hwnd, msg, wParam, lParam));

@@ -1,5 +1,6 @@
 #include "platform/qt/qt_host.h"
 
+#include <QAbstractEventDispatcher>
 #include <QApplication>
 #include <QDesktopServices>
 #include <QFile>
@@ -28,7 +29,10 @@ constexpr std::int32_t kLongestWaitMs = 60000;
 
 class QtHost final : public win::Host {
 public:
-    explicit QtHost(StartupWarmup& warmup) : warmup_(warmup) { wake_.setSingleShot(true); }
+    explicit QtHost(StartupWarmup& warmup)
+        : warmup_(warmup), dispatcher_(QAbstractEventDispatcher::instance()) {
+        wake_.setSingleShot(true);
+    }
 
     win::DWORD TickCount() override {
         const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(
@@ -48,6 +52,11 @@ public:
             QCoreApplication::processEvents();
         }
         return true;
+    }
+
+    // The dispatcher's wake-up is safe from any thread and does not block.
+    void Wake() override {
+        if (dispatcher_) dispatcher_->wakeUp();
     }
 
     void WindowCreated(win::HWND hwnd, const char* title) override {
@@ -142,6 +151,7 @@ private:
     }
 
     StartupWarmup& warmup_;
+    QAbstractEventDispatcher* const dispatcher_;  // the GUI thread's
     QTimer wake_;
     std::map<win::HWND, std::unique_ptr<HostWindow>> windows_;
 };
