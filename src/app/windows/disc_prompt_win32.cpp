@@ -2,6 +2,7 @@
 #include "app/disc_prompt.h"
 
 #include <windows.h>
+#include <commdlg.h>
 
 #include <cstring>
 #include <string>
