@@ -49,21 +49,12 @@ private:
     std::atomic<Clock::rep> renderedAt_{0};
 };
 
-audio::OutputConfig Pads()
-{
-    audio::OutputConfig config;
-    config.streamName = "Pads";
-    return config;
-}
-
+audio::OutputConfig Pads() { return {}; }
+// The disc's buffer and names, with the float frames this benchmark's sources render.
 audio::OutputConfig Disc()
 {
-    audio::OutputConfig config = Pads();
-    config.streamName = "Disc";
-    config.portPrefix = "disc";
-    config.latency = 100ms;
-    config.blockFrames = 441;
-    config.growOnUnderflow = false;
+    audio::OutputConfig config = audio::DiscOutputConfig();
+    config.format = audio::SampleFormat::Float32;
     return config;
 }
 

@@ -38,6 +38,20 @@ struct Output::Current {
     bool clock = false;
 };
 
+OutputConfig DiscOutputConfig()
+{
+    OutputConfig config;
+    config.format = SampleFormat::Int16;
+    config.rate = 44100;
+    config.blockFrames = 441;
+    config.latency = std::chrono::milliseconds(100);
+    config.role = ThreadRole::Disc;
+    config.streamName = "Disc";
+    config.portPrefix = "disc";
+    config.growOnUnderflow = false;
+    return config;
+}
+
 Output::Output(const OutputConfig& config, Source& source) : config_(config), source_(source)
 {
     current_ = MakeClock();

@@ -45,6 +45,8 @@ namespace audio {
 
 enum class SampleFormat { Float32, Int16 };
 
+// The defaults are the pads': a short buffer, so that a pad is heard the
+// moment its key goes down.
 struct OutputConfig {
     SampleFormat format = SampleFormat::Float32;
     int rate = 44100;                     // what the renderer renders at
@@ -56,6 +58,10 @@ struct OutputConfig {
     bool growOnUnderflow = true;          // PulseAudio: longer buffer after underflows
     bool silentOnly = false;              // the silent clock, never a back end
 };
+
+// The disc's: CD frames in blocks of 10 ms and a long buffer, since the disc
+// needs no short latency and a long one rides out a busy machine.
+OutputConfig DiscOutputConfig();
 
 // What the renderer behind an output implements; Render runs on the callback
 // thread, one call at a time, never on two threads at once.

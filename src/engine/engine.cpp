@@ -43,17 +43,11 @@ constexpr int32_t kMaxDeviceRate = 192000;
 // A callback that has not taken a request for this long is taken as lost.
 constexpr auto kCallbackTimeout = std::chrono::seconds(1);
 
-// The pads ask for a short buffer: a pad is heard the moment its key goes down.
+// The output's defaults are the pads'; the rate and block are the engine's.
 audio::OutputConfig PadsOutput() {
     audio::OutputConfig config;
-    config.format = audio::SampleFormat::Float32;
     config.rate = engine::kOutputRate;
     config.blockFrames = engine::kBlockFrames;
-    config.latency = std::chrono::milliseconds(5);
-    config.role = audio::ThreadRole::Pads;
-    config.streamName = "Pads";
-    config.portPrefix = "pads";
-    config.growOnUnderflow = true;
     return config;
 }
 

@@ -20,12 +20,7 @@ using namespace std::chrono_literals;
 
 constexpr double kPi = 3.14159265358979323846;
 
-audio::OutputConfig Pads()
-{
-    audio::OutputConfig config;
-    config.streamName = "Pads";
-    return config;
-}
+audio::OutputConfig Pads() { return {}; }
 
 // Pulls a block from `stream` and checks that it carries on from `last`.
 ::testing::AssertionResult PullsOnFrom(StandIns& servers, const std::string& stream, float& last)

@@ -41,26 +41,6 @@ private:
     std::uint64_t n_ = 0;
 };
 
-audio::OutputConfig PadsConfig()
-{
-    audio::OutputConfig config;
-    config.streamName = "Pads";
-    config.portPrefix = "pads";
-    return config;
-}
-
-audio::OutputConfig DiscConfig()
-{
-    audio::OutputConfig config;
-    config.format = audio::SampleFormat::Int16;
-    config.blockFrames = 441;
-    config.latency = 100ms;
-    config.role = audio::ThreadRole::Disc;
-    config.streamName = "Disc";
-    config.portPrefix = "disc";
-    config.growOnUnderflow = false;
-    return config;
-}
 
 // The disc and the pads, as the program has them, through one back end only.
 class BothOutputs {
@@ -69,8 +49,8 @@ public:
     {
         for (const audio::BackEnd& candidate : audio::SystemBackEnds())
             if (candidate.name == backEnd) audio::SetBackEndsForTests({candidate});
-        pads_ = std::make_unique<audio::Output>(PadsConfig(), padsTone_);
-        disc_ = std::make_unique<audio::Output>(DiscConfig(), discTone_);
+        pads_ = std::make_unique<audio::Output>(audio::OutputConfig{}, padsTone_);
+        disc_ = std::make_unique<audio::Output>(audio::DiscOutputConfig(), discTone_);
         pads_->Start();
         disc_->Start();
     }

@@ -11,19 +11,10 @@ namespace {
 // the callback cannot wake it.
 constexpr auto kWorkerPoll = std::chrono::milliseconds(10);
 
-// The disc asks for a long buffer: it needs no short latency, and a long one
-// rides out a busy machine.
 audio::OutputConfig DiscOutput(Output output)
 {
-    audio::OutputConfig config;
-    config.format = audio::SampleFormat::Int16;
+    audio::OutputConfig config = audio::DiscOutputConfig();
     config.rate = kSampleRate;
-    config.blockFrames = kSampleRate / 100;
-    config.latency = std::chrono::milliseconds(100);
-    config.role = audio::ThreadRole::Disc;
-    config.streamName = "Disc";
-    config.portPrefix = "disc";
-    config.growOnUnderflow = false;
     config.silentOnly = output == Output::Null;
     return config;
 }
